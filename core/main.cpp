@@ -1,0 +1,5 @@
+#include "core/Program.h"
+
+int main(int argc, char* argv[]) {
+    return runProgram(argc, argv);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+// The game state that the windows share. It lives in memory only: every run starts from zero,
+// and the main window's load handler then sets the default high scores.
+struct ModVariables {
+    std::int32_t HighScore1 = 0; // top of the table
+    std::int32_t HighScore2 = 0;
+    std::int32_t HighScore3 = 0;
+    std::int32_t HighScore4 = 0;
+    std::int32_t HighScore5 = 0; // bottom of the table
+    std::int16_t CurrentRoom = 0;
+};
+
+inline ModVariables modVariables;

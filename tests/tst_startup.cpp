@@ -1,0 +1,151 @@
+// Start-up, the shared game state and the moves between windows.
+#include "TestSupport.h"
+
+#include "core/Program.h"
+#include "core/WholeNumberText.h"
+#include "core/Windows.h"
+#include "core/modVariables.h"
+#include "forms/main/Form1.h"
+#include "forms/scores/Form2.h"
+#include "forms/scores/Form3.h"
+
+#include <QTest>
+
+#include <limits>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { resetProgram(); }
+    void cleanupTestCase() { releaseWindows(); }
+
+    void processStartsWithNothingCreatedAndAllZero() {
+        QVERIFY(!existingWindow(WindowId::Form1));
+        QVERIFY(!existingWindow(WindowId::Form2));
+        QVERIFY(!existingWindow(WindowId::Form3));
+        QCOMPARE(modVariables.HighScore1, 0);
+        QCOMPARE(modVariables.HighScore5, 0);
+        QCOMPARE(modVariables.CurrentRoom, std::int16_t{0});
+    }
+
+    void startShowsOnlyTheMainWindowWithDefaults() {
+        startProgram();
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
+        QCOMPARE(modVariables.HighScore1, 1000);
+        QCOMPARE(modVariables.HighScore2, 800);
+        QCOMPARE(modVariables.HighScore3, 600);
+        QCOMPARE(modVariables.HighScore4, 400);
+        QCOMPARE(modVariables.HighScore5, 200);
+        QCOMPARE(modVariables.CurrentRoom, std::int16_t{0});
+        // The other windows wait until they are first needed.
+        QVERIFY(!existingWindow(WindowId::Form2));
+        QVERIFY(!existingWindow(WindowId::Form3));
+    }
+
+    void slotTypesAreThoseOfTheGameState() {
+        static_assert(std::is_same_v<decltype(ModVariables::HighScore1), std::int32_t>);
+        static_assert(std::is_same_v<decltype(ModVariables::HighScore5), std::int32_t>);
+        static_assert(std::is_same_v<decltype(ModVariables::CurrentRoom), std::int16_t>);
+    }
+
+    void mainWindowLoadHandlerRunsOncePerProcess() {
+        startProgram();
+        modVariables.HighScore1 = 5;
+        for (int visit = 0; visit < 3; ++visit) {
+            SwitchWindow(WindowId::Form1, WindowId::Form2);
+            SwitchWindow(WindowId::Form2, WindowId::Form1);
+        }
+        QCOMPARE(modVariables.HighScore1, 5);
+    }
+
+    void switchHidesThenCreatesThenShows() {
+        startProgram();
+        // The table's load handler sees the slots as they stand when it is created.
+        modVariables.HighScore3 = -7;
+        SwitchWindow(WindowId::Form1, WindowId::Form2);
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form2")});
+        QCOMPARE(textOf(theForm2(), "Label6"), QStringLiteral("-7"));
+        QVERIFY(QTest::qWaitForWindowActive(&theForm2()));
+
+        SwitchWindow(WindowId::Form2, WindowId::Form1);
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
+        QVERIFY(existingWindow(WindowId::Form2)); // hidden, not destroyed
+        QVERIFY(QTest::qWaitForWindowActive(&theForm1()));
+    }
+
+    void hiddenWindowsKeepTheirContents() {
+        startProgram();
+        theForm1().mnuStory_Click();
+        typeText(QStringLiteral(" typed"));
+        const QString page = textOf(theForm1(), "Label1");
+        const QString command = textOf(theForm1(), "Text1");
+
+        SwitchWindow(WindowId::Form1, WindowId::Form3);
+        setBoxText(theForm3(), "Text1", QStringLiteral("123"));
+        SwitchWindow(WindowId::Form3, WindowId::Form1);
+        QCOMPARE(textOf(theForm1(), "Label1"), page);
+        QCOMPARE(textOf(theForm1(), "Text1"), command);
+
+        SwitchWindow(WindowId::Form1, WindowId::Form3);
+        QCOMPARE(textOf(theForm3(), "Text1"), QStringLiteral("123"));
+    }
+
+    void aSecondRunStartsFromTheDefaultsAgain() {
+        startProgram();
+        modVariables.HighScore1 = 4242;
+        modVariables.HighScore5 = -1;
+        startProgram();
+        QCOMPARE(modVariables.HighScore1, 1000);
+        QCOMPARE(modVariables.HighScore5, 200);
+    }
+
+    void wholeNumberTextIsPlainDecimal_data() {
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << qint64{0} << QStringLiteral("0");
+        QTest::newRow("thousand, no grouping") << qint64{1000} << QStringLiteral("1000");
+        QTest::newRow("negative") << qint64{-42} << QStringLiteral("-42");
+        QTest::newRow("largest slot")
+            << qint64{std::numeric_limits<std::int32_t>::max()} << QStringLiteral("2147483647");
+        QTest::newRow("smallest slot")
+            << qint64{std::numeric_limits<std::int32_t>::min()} << QStringLiteral("-2147483648");
+    }
+    void wholeNumberTextIsPlainDecimal() {
+        QFETCH(qint64, value);
+        QFETCH(QString, text);
+        QCOMPARE(WholeNumberText(value), text);
+    }
+
+    void argumentTextJoinsWithSingleBlanks_data() {
+        QTest::addColumn<QList<QByteArray>>("arguments");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << QList<QByteArray>{} << QString();
+        QTest::newRow("one") << QList<QByteArray>{"start"} << QStringLiteral("start");
+        QTest::newRow("several") << QList<QByteArray>{"a", "b c", ""}
+                                 << QStringLiteral("a b c ");
+        QTest::newRow("Qt's own options are plain text")
+            << QList<QByteArray>{"-style", "windows", "-platform", "xcb"}
+            << QStringLiteral("-style windows -platform xcb");
+        QTest::newRow("quotes and non-ASCII") << QList<QByteArray>{"\"x\"", "'y'", "\xc3\xa9"}
+                                              << QStringLiteral("\"x\" 'y' \u00e9");
+    }
+    void argumentTextJoinsWithSingleBlanks() {
+        QFETCH(QList<QByteArray>, arguments);
+        QFETCH(QString, text);
+        QList<const char*> argv{"vorlakin"};
+        for (const QByteArray& argument : arguments)
+            argv.append(argument.constData());
+        QCOMPARE(argumentText(static_cast<int>(argv.size()), argv.data()), text);
+    }
+
+    void argumentTextSurvivesBytesThatAreNotUtf8() {
+        const char* argv[] = {"vorlakin", "\xff\xfe", "ok"};
+        const QString text = argumentText(3, argv);
+        QVERIFY(text.endsWith(QStringLiteral(" ok")));
+        QVERIFY(!text.contains(QChar(u'\0')));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"

@@ -1,0 +1,22 @@
+#include "ui/Label.h"
+
+#include "ui/Window.h"
+
+namespace ui {
+
+Label::Label(Window& window, const char* name, Twips geometry, Typeface face,
+             const QString& caption)
+    : QLabel(window.clientArea()) {
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry.toPixels());
+    setFont(ui::font(face));
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    setMargin(0);
+    setIndent(0);
+    setFocusPolicy(Qt::NoFocus);
+    setText(caption);
+}
+
+} // namespace ui

@@ -1,0 +1,37 @@
+#include "ui/TextBox.h"
+
+#include "ui/Window.h"
+
+#include <QKeyEvent>
+
+#include <limits>
+
+namespace ui {
+
+TextBox::TextBox(Window& window, const char* name, Twips geometry, Typeface face,
+                 const QString& text)
+    : QLineEdit(window.clientArea()) {
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry.toPixels());
+    setFont(ui::font(face));
+    // Whatever is put in the box stays whole: the command line can be far longer than the
+    // 32767 characters a line edit keeps by default.
+    setMaxLength(std::numeric_limits<int>::max());
+    setText(text);
+}
+
+bool TextBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeyCombination combination(key->modifiers() & ~Qt::KeypadModifier,
+                                          Qt::Key(key->key()));
+        const auto* owner = dynamic_cast<const Window*>(window());
+        // Leaving the override unaccepted hands the key to the shortcut map, so the menu's
+        // accelerator fires instead of the line edit's copy or select-all.
+        if (owner && owner->isMenuShortcut(QKeySequence(combination)))
+            return true;
+    }
+    return QLineEdit::event(event);
+}
+
+} // namespace ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
+
+#include <QLineEdit>
+
+namespace ui {
+
+class Window;
+
+// A single-line editable text box. Keys that are accelerators of its window's menus reach the
+// menu even where the text box would otherwise claim them (Ctrl+C, Ctrl+A, ...).
+class TextBox : public QLineEdit {
+public:
+    TextBox(Window& window, const char* name, Twips geometry, Typeface face,
+            const QString& text = QString());
+
+protected:
+    bool event(QEvent* event) override;
+};
+
+} // namespace ui

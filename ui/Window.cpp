@@ -1,0 +1,64 @@
+#include "ui/Window.h"
+
+#include "ui/Menu.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace ui {
+
+Window::Window(const char* name, const QString& caption, int clientWidthTwips,
+               int clientHeightTwips)
+    : client_(new QWidget(this)) {
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    client_->setObjectName(QStringLiteral("clientArea"));
+    client_->setFixedSize(pixels(clientWidthTwips), pixels(clientHeightTwips));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(client_);
+}
+
+Window::~Window() {
+    qDeleteAll(menus_);
+}
+
+Menu& Window::addMenu(const char* name, const QString& caption) {
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        menuBar_->setObjectName(QStringLiteral("menuBar"));
+        layout()->setMenuBar(menuBar_);
+    }
+    menus_.append(new Menu(*this, *menuBar_, name, caption));
+    return *menus_.last();
+}
+
+void Window::setFrameCloseHandler(std::function<void()> handler) {
+    frameCloseHandler_ = std::move(handler);
+}
+
+void Window::registerMenuShortcut(const QKeySequence& shortcut) {
+    menuShortcuts_.append(shortcut);
+}
+
+bool Window::isMenuShortcut(const QKeySequence& keys) const {
+    return menuShortcuts_.contains(keys);
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+    if (!frameCloseHandler_) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    // The window is kept for the rest of the run; what a frame close means is the form's call.
+    event->ignore();
+    frameCloseHandler_();
+}
+
+} // namespace ui

@@ -79,8 +79,8 @@ private Q_SLOTS:
     }
 
     void textAreaIsLightGreyFixedPitchOnBlack() {
-        for (QWidget* control : {static_cast<QWidget*>(form().Label1),
-                                 static_cast<QWidget*>(form().Text1)}) {
+        for (QWidget* control :
+             {static_cast<QWidget*>(form().Label1), static_cast<QWidget*>(form().Text1)}) {
             const QFontMetrics metrics(control->font());
             QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')),
                      metrics.horizontalAdvance(QLatin1Char('W')));
@@ -201,8 +201,8 @@ private Q_SLOTS:
             << QKeySequence(Qt::CTRL | Qt::Key_S) << "Form1" << welcome << typed;
         QTest::newRow("Ctrl+H How to Play")
             << QKeySequence(Qt::CTRL | Qt::Key_H) << "Form1" << TextPages::howToPlay() << typed;
-        QTest::newRow("Ctrl+A About") << QKeySequence(Qt::CTRL | Qt::Key_A) << "Form1"
-                                      << TextPages::about() << typed;
+        QTest::newRow("Ctrl+A About")
+            << QKeySequence(Qt::CTRL | Qt::Key_A) << "Form1" << TextPages::about() << typed;
         QTest::newRow("Ctrl+Shift+F1 Show Room")
             << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1) << "Form1" << welcome << "0";
     }
@@ -264,6 +264,23 @@ private Q_SLOTS:
         pressKey(Qt::Key_Tab);
         QCOMPARE(focusedWidget(), form().Text1);
         QCOMPARE(form().Label1->focusPolicy(), Qt::NoFocus);
+    }
+
+    void pagesWithoutAcceleratorsAreReachedByKeyboard() {
+        // Alt alone puts the menu bar in keyboard mode on the first menu.
+        pressKey(Qt::Key_Alt);
+        auto* bar = form().findChild<QMenuBar*>();
+        QTRY_VERIFY(bar->activeAction());
+        QCOMPARE(bar->activeAction()->text(), QStringLiteral("Game"));
+        pressKey(Qt::Key_Down);
+        auto* game = bar->activeAction()->menu();
+        QTRY_VERIFY(game->isVisible());
+        for (int i = 0; i < 7; ++i) // New Game ... Characters
+            QTest::keyClick(game, Qt::Key_Down);
+        QCOMPARE(game->activeAction()->objectName(), QStringLiteral("mnuCharacters"));
+        QTest::keyClick(game, Qt::Key_Return);
+        QTRY_COMPARE(textOf(form(), "Label1"), TextPages::characters());
+        QTRY_COMPARE(focusedWidget(), form().Text1);
     }
 
     void screenReaderSeesNamesAndTexts() {

@@ -15,8 +15,7 @@ class Window;
 // Enter or Space presses it while it has the focus.
 class Button : public QPushButton {
 public:
-    Button(Window& window, const char* name, Twips geometry, Typeface face,
-           const QString& caption);
+    Button(Window& window, const char* name, Twips geometry, Typeface face, const QString& caption);
 
     void onClick(std::function<void()> handler);
 };

@@ -8,14 +8,14 @@ namespace {
 
 void registerStandIns() {
     static const bool registered = [] {
-        QFont::insertSubstitutions(
-            QStringLiteral("Fixedsys"),
-            {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
-             QStringLiteral("Noto Sans Mono"), QStringLiteral("monospace")});
-        QFont::insertSubstitutions(
-            QStringLiteral("MS Sans Serif"),
-            {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-             QStringLiteral("Noto Sans"), QStringLiteral("sans-serif")});
+        QFont::insertSubstitutions(QStringLiteral("Fixedsys"),
+                                   {QStringLiteral("DejaVu Sans Mono"),
+                                    QStringLiteral("Liberation Mono"),
+                                    QStringLiteral("Noto Sans Mono"), QStringLiteral("monospace")});
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("DejaVu Sans"),
+                                    QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans"),
+                                    QStringLiteral("sans-serif")});
         return true;
     }();
     (void)registered;

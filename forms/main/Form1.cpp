@@ -50,12 +50,14 @@ void Form1::createControls() {
 
 void Form1::createMenus() {
     ui::Menu& game = addMenu("mnuGame", QStringLiteral("Game"));
-    game.addItem("mnuNewGame", QStringLiteral("New Game"), Qt::Key_F2, [this] { mnuNewGame_Click(); });
-    game.addItem("mnuEnterHighScores", QStringLiteral("Enter Old High Scores"), Qt::CTRL | Qt::Key_O,
-                 [this] { mnuEnterHighScores_Click(); });
+    game.addItem("mnuNewGame", QStringLiteral("New Game"), Qt::Key_F2,
+                 [this] { mnuNewGame_Click(); });
+    game.addItem("mnuEnterHighScores", QStringLiteral("Enter Old High Scores"),
+                 Qt::CTRL | Qt::Key_O, [this] { mnuEnterHighScores_Click(); });
     game.addItem("mnuCheckHighScores", QStringLiteral("Check High Scores"), Qt::CTRL | Qt::Key_C,
                  [this] { mnuCheckHighScores_Click(); });
-    game.addItem("mnuEndGame", QStringLiteral("End Game"), Qt::Key_F3, [this] { mnuEndGame_Click(); });
+    game.addItem("mnuEndGame", QStringLiteral("End Game"), Qt::Key_F3,
+                 [this] { mnuEndGame_Click(); });
     game.addItem("mnuCheckInventory", QStringLiteral("Check Inventory"), Qt::CTRL | Qt::Key_I, {});
     game.addItem("mnuCheckScore", QStringLiteral("Check Score"), Qt::CTRL | Qt::Key_S, {});
     game.addItem("mnuStory", QStringLiteral("Story"), [this] { mnuStory_Click(); });

@@ -26,9 +26,9 @@ public:
     void mnuAboutThisGame_Click();
     void mnuShowRoom_Click();
 
-    ui::TextBox* Text1;    // command box
-    ui::Label* Label1;     // text area
-    ui::Button* Command1;  // GO
+    ui::TextBox* Text1;   // command box
+    ui::Label* Label1;    // text area
+    ui::Button* Command1; // GO
 
 private:
     void createControls();

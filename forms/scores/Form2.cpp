@@ -43,8 +43,8 @@ void Form2::createControls() {
         valueLabels[row] = new ui::Label(*this, r.valueName, {1920, r.top, 1935, 480},
                                          Typeface::MsSansSerif13_5, QStringLiteral("0"));
     }
-    Command1 = new ui::Button(*this, "Command1", {1320, 2400, 1215, 480},
-                              Typeface::MsSansSerif13_5, QStringLiteral("OK"));
+    Command1 = new ui::Button(*this, "Command1", {1320, 2400, 1215, 480}, Typeface::MsSansSerif13_5,
+                              QStringLiteral("OK"));
     Command1->onClick([this] { Command1_Click(); });
     Command1->setFocus();
 }

@@ -1,5 +1,6 @@
 #include "ui/Button.h"
 
+#include "ui/Placement.h"
 #include "ui/Window.h"
 
 namespace ui {
@@ -7,9 +8,7 @@ namespace ui {
 Button::Button(Window& window, const char* name, Twips geometry, Typeface face,
                const QString& caption)
     : QPushButton(caption, window.clientArea()) {
-    setObjectName(QString::fromLatin1(name));
-    setGeometry(geometry.toPixels());
-    setFont(ui::font(face));
+    place(*this, name, geometry, face);
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(true);
     setDefault(false);

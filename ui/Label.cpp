@@ -1,5 +1,6 @@
 #include "ui/Label.h"
 
+#include "ui/Placement.h"
 #include "ui/Window.h"
 
 namespace ui {
@@ -7,9 +8,7 @@ namespace ui {
 Label::Label(Window& window, const char* name, Twips geometry, Typeface face,
              const QString& caption)
     : QLabel(window.clientArea()) {
-    setObjectName(QString::fromLatin1(name));
-    setGeometry(geometry.toPixels());
-    setFont(ui::font(face));
+    place(*this, name, geometry, face);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(true);

@@ -1,5 +1,6 @@
 #include "ui/TextBox.h"
 
+#include "ui/Placement.h"
 #include "ui/Window.h"
 
 #include <QKeyEvent>
@@ -11,9 +12,7 @@ namespace ui {
 TextBox::TextBox(Window& window, const char* name, Twips geometry, Typeface face,
                  const QString& text)
     : QLineEdit(window.clientArea()) {
-    setObjectName(QString::fromLatin1(name));
-    setGeometry(geometry.toPixels());
-    setFont(ui::font(face));
+    place(*this, name, geometry, face);
     // Whatever is put in the box stays whole: the command line can be far longer than the
     // 32767 characters a line edit keeps by default.
     setMaxLength(std::numeric_limits<int>::max());

@@ -3,7 +3,7 @@
 # that are missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core "$@")
+packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -16,6 +16,10 @@ done
 echo "Installing missing system packages: ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "Not root and no sudo: install these as root, then run this again." >&2
+        exit 1
+    fi
     sudo="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive

@@ -286,6 +286,7 @@ private Q_SLOTS:
     void screenReaderSeesNamesAndTexts() {
         auto* windowInterface = QAccessible::queryAccessibleInterface(&form());
         QVERIFY(windowInterface);
+        QCOMPARE(windowInterface->role(), QAccessible::Window);
         QCOMPARE(windowInterface->text(QAccessible::Name), QStringLiteral("Adventure Game"));
 
         auto* box = QAccessible::queryAccessibleInterface(form().Text1);

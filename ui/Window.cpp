@@ -2,15 +2,29 @@
 
 #include "ui/Menu.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
 namespace ui {
+namespace {
+
+// A plain top-level QWidget reaches screen readers as a filler; these are windows, and a
+// screen reader announces a window's caption only when it knows that.
+QAccessibleInterface* accessibleWindow(const QString&, QObject* object) {
+    if (auto* window = dynamic_cast<Window*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
 
 Window::Window(const char* name, const QString& caption, int clientWidthTwips,
                int clientHeightTwips)
     : client_(new QWidget(this)) {
+    static const bool accessibleAsWindows = (QAccessible::installFactory(accessibleWindow), true);
+    (void)accessibleAsWindows;
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -6,6 +6,8 @@
 #include "ui/Button.h"
 #include "ui/Label.h"
 
+#include <QStringList>
+
 #include <cstdint>
 
 namespace {
@@ -64,6 +66,12 @@ void Form2::showEvent(QShowEvent* event) {
 }
 
 void Form2::showScores() {
-    for (std::size_t row = 0; row < kRows.size(); ++row)
+    QStringList table;
+    for (std::size_t row = 0; row < kRows.size(); ++row) {
         valueLabels[row]->setCaption(WholeNumberText(modVariables.*kRows[row].slot));
+        table.append(titleLabels[row]->caption() + QLatin1Char(' ') + valueLabels[row]->caption());
+    }
+    // Only OK takes the focus, so a screen reader would not come across the scores by
+    // themselves: the window describes its table.
+    setAccessibleDescription(table.join(QStringLiteral(", ")));
 }

@@ -108,6 +108,7 @@ void Form3::showEvent(QShowEvent* event) {
 
 void Form3::refuseEntry(const QString& message) {
     ui::showMessage(this, QStringLiteral("Form3"), message);
+    activateWindow();
     Text1->setFocus();
     Text1->selectAll();
 }

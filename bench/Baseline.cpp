@@ -14,7 +14,9 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
 

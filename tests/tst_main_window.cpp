@@ -94,6 +94,10 @@ private Q_SLOTS:
         QCOMPARE(form().Text1->palette().color(QPalette::Base), QColor(Qt::black));
         QCOMPARE(form().clientArea()->palette().color(QPalette::Window), QColor(Qt::black));
         QCOMPARE(QFontInfo(form().Command1->font()).pixelSize(), 18); // 13.5 pt
+        // The button keeps its own proportional face rather than the text area's.
+        const QFontMetrics buttonMetrics(form().Command1->font());
+        QVERIFY(buttonMetrics.horizontalAdvance(QLatin1Char('i')) <
+                buttonMetrics.horizontalAdvance(QLatin1Char('W')));
     }
 
     void textAreaIsBlackEvenUnderADarkScheme() {

@@ -53,6 +53,9 @@ int runProgram(int argc, char* argv[], const std::function<void()>& started) {
     int qtArgc = 1;
     QApplication application(qtArgc, argc > 0 && argv[0] ? argv : fallbackArgv);
     QApplication::setApplicationName(QStringLiteral("vorlakin"));
+    // Becomes the windows' app id on Wayland, by which the desktop finds their menu entry and
+    // icon. X11 goes by WM_CLASS "vorlakin", which the entry's StartupWMClass names.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORLAKIN_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
 
     StartProgram();

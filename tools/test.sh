@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/install-deps.sh
+# The packaging checks validate the desktop entry, the metainfo and the manual page.
+bash tools/install-deps.sh desktop-file-utils appstream man-db groff-base
 
 werror=OFF
 if [ -n "${CI:-}" ]; then

@@ -43,12 +43,6 @@ private Q_SLOTS:
         QVERIFY(!existingWindow(WindowId::Form3));
     }
 
-    void slotTypesAreThoseOfTheGameState() {
-        static_assert(std::is_same_v<decltype(ModVariables::HighScore1), std::int32_t>);
-        static_assert(std::is_same_v<decltype(ModVariables::HighScore5), std::int32_t>);
-        static_assert(std::is_same_v<decltype(ModVariables::CurrentRoom), std::int16_t>);
-    }
-
     void mainWindowLoadHandlerRunsOncePerProcess() {
         startProgram();
         modVariables.HighScore1 = 5;

@@ -24,10 +24,10 @@ const QList<QLocale>& locales() {
         QLocale::c(),
         QLocale(QLocale::English, QLocale::UnitedStates),
         QLocale(QLocale::German, QLocale::Germany),
-        QLocale(QLocale::French, QLocale::France),            // narrow no-break space groups
-        QLocale(QLocale::German, QLocale::Switzerland),       // apostrophe groups
-        QLocale(QLocale::Arabic, QLocale::Egypt),             // Arabic-Indic digits
-        QLocale(QLocale::Hindi, QLocale::India),              // groups of two
+        QLocale(QLocale::French, QLocale::France),      // narrow no-break space groups
+        QLocale(QLocale::German, QLocale::Switzerland), // apostrophe groups
+        QLocale(QLocale::Arabic, QLocale::Egypt),       // Arabic-Indic digits
+        QLocale(QLocale::Hindi, QLocale::India),        // groups of two
     };
     return all;
 }
@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const QLocale& locale = locales()[data[0] % locales().size()];
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
+                                           static_cast<qsizetype>(size - 1));
 
     if (const auto number = ScoreReading::readNumber(text, locale)) {
         if (!std::isfinite(*number))

@@ -130,9 +130,8 @@ private Q_SLOTS:
         QCOMPARE(QAccessible::queryAccessibleInterface(theForm2().valueLabels[0])
                      ->text(QAccessible::Name),
                  QStringLiteral("1000"));
-        QCOMPARE(
-            QAccessible::queryAccessibleInterface(theForm2().Command1)->text(QAccessible::Name),
-            QStringLiteral("OK"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(theForm2().Command1)->text(QAccessible::Name),
+                 QStringLiteral("OK"));
     }
 };
 

@@ -79,8 +79,8 @@ private Q_SLOTS:
     }
 
     void textAreaIsLightGreyFixedPitchOnBlack() {
-        for (QWidget* control :
-             {static_cast<QWidget*>(form().Label1), static_cast<QWidget*>(form().Text1)}) {
+        for (QWidget* control : {static_cast<QWidget*>(form().Label1),
+                                 static_cast<QWidget*>(form().Text1)}) {
             const QFontMetrics metrics(control->font());
             QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')),
                      metrics.horizontalAdvance(QLatin1Char('W')));
@@ -201,8 +201,8 @@ private Q_SLOTS:
             << QKeySequence(Qt::CTRL | Qt::Key_S) << "Form1" << welcome << typed;
         QTest::newRow("Ctrl+H How to Play")
             << QKeySequence(Qt::CTRL | Qt::Key_H) << "Form1" << TextPages::howToPlay() << typed;
-        QTest::newRow("Ctrl+A About")
-            << QKeySequence(Qt::CTRL | Qt::Key_A) << "Form1" << TextPages::about() << typed;
+        QTest::newRow("Ctrl+A About") << QKeySequence(Qt::CTRL | Qt::Key_A) << "Form1"
+                                      << TextPages::about() << typed;
         QTest::newRow("Ctrl+Shift+F1 Show Room")
             << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1) << "Form1" << welcome << "0";
     }

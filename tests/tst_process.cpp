@@ -77,18 +77,18 @@ private Q_SLOTS:
 
     void blanksAndQuotesArriveAsGiven() {
         const QStringList arguments{QStringLiteral("take brick"), QStringLiteral("\"quoted\""),
-                                    QStringLiteral("it's"), QString(),
-                                    QStringLiteral("\u00e9\u4e2d")};
+                                    QStringLiteral("it's"), QString(), QStringLiteral("\u00e9\u4e2d")};
         const Run run = runProbe("new-game", arguments);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(commandBoxAfterNewGame(run), arguments.join(QLatin1Char(' ')));
     }
 
     void bytesThatAreNotUtf8DoNoHarm() {
-        const Run run = runProbe("new-game", QStringLiteral("/bin/sh"),
-                                 {QStringLiteral("-c"),
-                                  QStringLiteral("exec \"$0\" \"$(printf 'a\\377\\376b')\" tail"),
-                                  QStringLiteral(VORLAKIN_PROBE)});
+        const Run run = runProbe(
+            "new-game", QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"),
+             QStringLiteral("exec \"$0\" \"$(printf 'a\\377\\376b')\" tail"),
+             QStringLiteral(VORLAKIN_PROBE)});
         QCOMPARE(run.exitCode, 0);
         const QString box = commandBoxAfterNewGame(run);
         QVERIFY2(box.startsWith(QLatin1Char('a')) && box.endsWith(QStringLiteral("b tail")),

@@ -223,24 +223,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("earlier");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty") << ""
-                               << "" << kNotANumber;
-        QTest::newRow("letters") << ""
-                                 << "start" << kNotANumber;
-        QTest::newRow("inf") << ""
-                             << "inf" << kNotANumber;
-        QTest::newRow("nan") << ""
-                             << "NaN" << kNotANumber;
-        QTest::newRow("huge exponent") << ""
-                                       << "1e400" << kNotANumber;
-        QTest::newRow("at the third step") << "700"
-                                           << "12x" << kNotANumber;
-        QTest::newRow("above 32 bits first") << ""
-                                             << "3000000000" << kOutOfRange;
-        QTest::newRow("below 32 bits later") << "10"
-                                             << "-3000000000" << kOutOfRange;
-        QTest::newRow("rounds past the top") << ""
-                                             << "2147483647.5" << kOutOfRange;
+        QTest::newRow("empty") << "" << "" << kNotANumber;
+        QTest::newRow("letters") << "" << "start" << kNotANumber;
+        QTest::newRow("inf") << "" << "inf" << kNotANumber;
+        QTest::newRow("nan") << "" << "NaN" << kNotANumber;
+        QTest::newRow("huge exponent") << "" << "1e400" << kNotANumber;
+        QTest::newRow("at the third step") << "700" << "12x" << kNotANumber;
+        QTest::newRow("above 32 bits first") << "" << "3000000000" << kOutOfRange;
+        QTest::newRow("below 32 bits later") << "10" << "-3000000000" << kOutOfRange;
+        QTest::newRow("rounds past the top") << "" << "2147483647.5" << kOutOfRange;
     }
     void badEntriesAreRefusedWithAMessage() {
         QFETCH(QString, earlier);

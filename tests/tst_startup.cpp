@@ -122,12 +122,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::newRow("none") << QList<QByteArray>{} << QString();
         QTest::newRow("one") << QList<QByteArray>{"start"} << QStringLiteral("start");
-        QTest::newRow("several") << QList<QByteArray>{"a", "b c", ""} << QStringLiteral("a b c ");
+        QTest::newRow("several") << QList<QByteArray>{"a", "b c", ""}
+                                 << QStringLiteral("a b c ");
         QTest::newRow("Qt's own options are plain text")
             << QList<QByteArray>{"-style", "windows", "-platform", "xcb"}
             << QStringLiteral("-style windows -platform xcb");
-        QTest::newRow("quotes and non-ASCII")
-            << QList<QByteArray>{"\"x\"", "'y'", "\xc3\xa9"} << QStringLiteral("\"x\" 'y' \u00e9");
+        QTest::newRow("quotes and non-ASCII") << QList<QByteArray>{"\"x\"", "'y'", "\xc3\xa9"}
+                                              << QStringLiteral("\"x\" 'y' \u00e9");
     }
     void argumentTextJoinsWithSingleBlanks() {
         QFETCH(QList<QByteArray>, arguments);

@@ -17,16 +17,17 @@ const QString kStory = QStringLiteral(
     "now, nobody could stop him from controlling Tierra and the people living on it. Or so he "
     "thought...\nPress 'GO' to continue.");
 
-const QString kCharacters = QStringLiteral("Alan --- 18. Brave, always the first to fight.\n"
-                                           "Jane --- 16. Excellent at spell casting.\n"
-                                           "Ricky -- 17. Strong, can carry many objects.\n"
-                                           "Mary --- 19. Cunning, easily solves most puzzles.\n"
-                                           "Quince - 14. Photographic memory, never gets lost.\n"
-                                           "\n"
-                                           "Bird ------- Fly up or over things.\n"
-                                           "Mouse ------ Go in small holes.\n"
-                                           "Porcupine -- Break bubbles or glass.\n"
-                                           "Dog -------- Carry back heavy items.");
+const QString kCharacters = QStringLiteral(
+    "Alan --- 18. Brave, always the first to fight.\n"
+    "Jane --- 16. Excellent at spell casting.\n"
+    "Ricky -- 17. Strong, can carry many objects.\n"
+    "Mary --- 19. Cunning, easily solves most puzzles.\n"
+    "Quince - 14. Photographic memory, never gets lost.\n"
+    "\n"
+    "Bird ------- Fly up or over things.\n"
+    "Mouse ------ Go in small holes.\n"
+    "Porcupine -- Break bubbles or glass.\n"
+    "Dog -------- Carry back heavy items.");
 
 const QString kHowToPlay = QStringLiteral(
     "To go north, type 'n'. To go south, type 's'. To go east, type 'e'. To go west, type 'w'. "
@@ -92,8 +93,8 @@ private Q_SLOTS:
         for (const char* item : {"mnuStory", "mnuCharacters", "mnuHowtoPlay", "mnuAboutThisGame"}) {
             menuItem(item)->trigger();
             pressKey(Qt::Key_F2);
-            QCOMPARE(page(),
-                     QStringLiteral("Hello! Welcome to 'Vorlakin'! Type 'start' to continue."));
+            QCOMPARE(page(), QStringLiteral(
+                                 "Hello! Welcome to 'Vorlakin'! Type 'start' to continue."));
         }
     }
 

@@ -102,11 +102,11 @@ QString listing(const PlayEvents& events) {
 // from a fresh start that still fails the same way.
 QString report(std::uint64_t seed, long long eventNumber, const QString& failure,
                const PlayEvents& sinceStart) {
-    QString text = QStringLiteral("random play failed with seed %1 at event %2: %3\n"
-                                  "the whole run again: VORLAKIN_SEED=%1 VORLAKIN_EVENTS=%2\n")
-                       .arg(seed)
-                       .arg(eventNumber)
-                       .arg(failure);
+    QString text =
+        QStringLiteral("random play failed with seed %1 at event %2: %3\n"
+                       "the whole run again: LC_ALL=%4 VORLAKIN_SEED=%1 VORLAKIN_EVENTS=%2\n")
+            .arg(QString::number(seed), QString::number(eventNumber), failure,
+                 qEnvironmentVariable("LC_ALL"));
     const Outcome again = replay(sinceStart);
     if (!again.failed() || kindOf(again.failure) != kindOf(failure))
         return text +
@@ -143,8 +143,9 @@ private Q_SLOTS:
     void randomPlayKeepsEveryRule() {
         const std::uint64_t seed = chooseSeed();
         const long long eventCount = chooseEventCount();
-        std::printf("random play: seed %llu, %lld events\n", static_cast<unsigned long long>(seed),
-                    eventCount);
+        std::printf("random play: seed %llu, %lld events, LC_ALL=%s\n",
+                    static_cast<unsigned long long>(seed), eventCount,
+                    qgetenv("LC_ALL").constData());
         std::fflush(stdout);
 
         PlayDriver driver;

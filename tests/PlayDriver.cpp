@@ -347,6 +347,14 @@ void PlayDriver::answer(QMessageBox* box) {
     if (visible.size() != 1 && boxFailure_.isEmpty())
         boxFailure_ = QStringLiteral("[one window] behind a message box: %1")
                           .arg(visible.join(QLatin1Char(' ')));
+    if (!box->button(QMessageBox::Ok) || box->parentWidget() != existingWindow(WindowId::Form3)) {
+        if (boxFailure_.isEmpty())
+            boxFailure_ = QStringLiteral("[message box] \"%1\" has no OK or is not the entry "
+                                         "window's")
+                              .arg(box->text());
+        box->done(QMessageBox::Ok);
+        return;
+    }
     // Keys go where a player's would: the box's only control, OK, takes the focus with it.
     QWidget* inBox = box->focusWidget() ? box->focusWidget() : box->button(QMessageBox::Ok);
     switch (currentAnswer_) {

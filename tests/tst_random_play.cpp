@@ -166,7 +166,7 @@ private Q_SLOTS:
         const PlayDriver::Counts& counts = driver.counts();
         std::printf("random play: %lld events (%lld did not apply), %lld ends, %lld message boxes, "
                     "%lld scores accepted, %lld runs through the fifth entry, %lld keys with no "
-                    "focus, %lld windows activated after a box\n",
+                    "focus, %lld windows activated for the window manager\n",
                     counts.events, counts.skipped, counts.ends, counts.messageBoxes,
                     counts.acceptedEntries, counts.fifthEntries, counts.keysWithoutFocus,
                     counts.reactivations);

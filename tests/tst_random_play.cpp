@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 
@@ -267,6 +268,10 @@ int main(int argc, char* argv[]) {
             arguments.remove(at, 2);
         }
     }
+    // QtTest stops a test function after five minutes; long runs need longer.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT",
+                QByteArray::number(std::max(300000LL, chooseEventCount() * 20)));
     RandomPlayTest test;
     return QTest::qExec(&test, arguments);
 }

@@ -11,8 +11,8 @@ namespace ui {
 
 class Window;
 
-// A push button. It is never a default button: Enter in a text box does not press it, but
-// Enter or Space presses it while it has the focus.
+// A push button. No window has a default button, so Enter in a text box presses nothing; Enter
+// or Space presses a button while it has the focus (Qt calls that auto-default).
 class Button : public QPushButton {
 public:
     Button(Window& window, const char* name, Twips geometry, Typeface face, const QString& caption);

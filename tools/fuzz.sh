@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the score reader's fuzz target with clang and libFuzzer and runs it for the given
+# number of seconds (60 unless given). New inputs go to build-fuzz/corpus; the committed seed
+# corpus in fuzz/corpus/score_reading is only read. A crash leaves its input in build-fuzz/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+
+# libFuzzer ships with clang's runtime libraries, in a package named after clang's version.
+bash tools/install-deps.sh clang
+version="$(clang --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n 1)"
+bash tools/install-deps.sh "libclang-rt-${version}-dev"
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVORLAKIN_FUZZ=ON -DVORLAKIN_BUILD_TESTS=OFF >/dev/null
+cmake --build build-fuzz --target fuzz_score_reading -j"$(nproc)"
+
+mkdir -p build-fuzz/corpus
+cd build-fuzz
+./fuzz/fuzz_score_reading -max_total_time="$seconds" -print_final_stats=1 \
+    -dict=../fuzz/score_reading.dict \
+    corpus ../fuzz/corpus/score_reading 2>&1 | grep -v '^#[0-9]*[[:space:]]*\(NEW\|REDUCE\|pulse\)'

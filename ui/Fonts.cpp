@@ -7,77 +7,61 @@
 namespace ui {
 namespace {
 
-const QStringList& fixedsysStandIns() {
-    static const QStringList standIns{
-        QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
-        QStringLiteral("Noto Sans Mono"), QStringLiteral("monospace")};
-    return standIns;
-}
+struct Face {
+    QString name;
+    QStringList standIns; // in order of preference
+    QFont::StyleHint kind;
+    double points;
+};
 
-const QStringList& msSansSerifStandIns() {
-    static const QStringList standIns{QStringLiteral("DejaVu Sans"),
-                                      QStringLiteral("Liberation Sans"),
-                                      QStringLiteral("Noto Sans"), QStringLiteral("sans-serif")};
-    return standIns;
-}
-
-void registerStandIns() {
-    static const bool registered = [] {
-        QFont::insertSubstitutions(QStringLiteral("Fixedsys"), fixedsysStandIns());
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), msSansSerifStandIns());
-        return true;
-    }();
-    (void)registered;
+const Face& faceOf(Typeface typeface) {
+    static const Face fixedsys{QStringLiteral("Fixedsys"),
+                               {QStringLiteral("DejaVu Sans Mono"),
+                                QStringLiteral("Liberation Mono"), QStringLiteral("Noto Sans Mono"),
+                                QStringLiteral("monospace")},
+                               QFont::TypeWriter,
+                               9.0};
+    static const Face msSansSerif{QStringLiteral("MS Sans Serif"),
+                                  {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                                   QStringLiteral("Noto Sans"), QStringLiteral("sans-serif")},
+                                  QFont::SansSerif,
+                                  13.5};
+    return typeface == Typeface::Fixedsys9 ? fixedsys : msSansSerif;
 }
 
 // The face itself when it is installed, else the first installed stand-in. Asking Qt for a
 // family that is missing makes it sort every installed font by likeness before it tries the
-// substitutes, which was the largest cost of the main window's start-up. Empty when neither is
-// installed: the substitutes and the style hint then decide as before.
-QString installedFamily(const QString& face, const QStringList& standIns) {
+// substitutes, which was the largest cost of the main window's start-up. When neither is
+// installed, the face's name goes to Qt, whose substitutes and style hint then decide.
+QString installedFamily(const Face& face) {
     // The plain list of installed families; QFontDatabase::hasFamily would resolve aliases
     // through fontconfig, which costs nearly as much as what this saves.
     const QStringList installed = QFontDatabase::families();
     const auto isInstalled = [&](const QString& family) {
         return installed.contains(family, Qt::CaseInsensitive);
     };
-    if (isInstalled(face))
-        return face;
-    for (const QString& standIn : standIns) {
+    if (isInstalled(face.name))
+        return face.name;
+    for (const QString& standIn : face.standIns) {
         if (isInstalled(standIn))
             return standIn;
     }
-    return {};
-}
-
-QStringList families(Typeface face) {
-    static const QString fixedsys = installedFamily(QStringLiteral("Fixedsys"), fixedsysStandIns());
-    static const QString msSansSerif =
-        installedFamily(QStringLiteral("MS Sans Serif"), msSansSerifStandIns());
-    const bool isFixedsys = face == Typeface::Fixedsys9;
-    const QString named = isFixedsys ? QStringLiteral("Fixedsys") : QStringLiteral("MS Sans Serif");
-    const QString& installed = isFixedsys ? fixedsys : msSansSerif;
-    return {installed.isEmpty() ? named : installed};
+    QFont::insertSubstitutions(face.name, face.standIns);
+    return face.name;
 }
 
 } // namespace
 
-QFont font(Typeface face) {
-    registerStandIns();
+QFont font(Typeface typeface) {
+    const Face& face = faceOf(typeface);
+    static const QString fixedsys = installedFamily(faceOf(Typeface::Fixedsys9));
+    static const QString msSansSerif = installedFamily(faceOf(Typeface::MsSansSerif13_5));
+
     QFont result;
-    switch (face) {
-    case Typeface::Fixedsys9:
-        result.setFamilies(families(face));
-        result.setStyleHint(QFont::TypeWriter);
-        result.setFixedPitch(true);
-        result.setPointSizeF(9.0);
-        break;
-    case Typeface::MsSansSerif13_5:
-        result.setFamilies(families(face));
-        result.setStyleHint(QFont::SansSerif);
-        result.setPointSizeF(13.5);
-        break;
-    }
+    result.setFamilies({typeface == Typeface::Fixedsys9 ? fixedsys : msSansSerif});
+    result.setStyleHint(face.kind);
+    result.setFixedPitch(face.kind == QFont::TypeWriter);
+    result.setPointSizeF(face.points);
     result.setWeight(QFont::Normal);
     result.setItalic(false);
     return result;

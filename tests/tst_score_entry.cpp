@@ -124,6 +124,41 @@ private Q_SLOTS:
         QCOMPARE(modVariables.HighScore2, 500);
     }
 
+    // The number shown is selected on opening and after every press that stays, so the next
+    // score is typed over it: no key between one score and the next but the way to OK.
+    void eachScoreIsTypedOverTheLast() {
+        const auto pressOk = [] {
+            pressKey(Qt::Key_Tab);
+            pressKey(Qt::Key_Space);
+        };
+        openEntry();
+        QCOMPARE(form().Text1->selectedText(), QStringLiteral("0"));
+        typeText(QStringLiteral("950"));
+        pressOk();
+        QCOMPARE(prompt(), kSecond);
+        QCOMPARE(focusedWidget(), form().Text1);
+        QCOMPARE(form().Text1->selectedText(), QStringLiteral("950"));
+
+        typeText(QStringLiteral("2000")); // too large: the same step, the box ready again
+        pressOk();
+        QCOMPARE(prompt(), kSecond);
+        QCOMPARE(focusedWidget(), form().Text1);
+        QCOMPARE(form().Text1->selectedText(), QStringLiteral("2000"));
+
+        typeText(QStringLiteral("900"));
+        pressKey(Qt::Key_Return);
+        QCOMPARE(prompt(), kSecond);
+        pressOk();
+        QCOMPARE(prompt(), kThird);
+        QCOMPARE(modVariables.HighScore2, 900);
+
+        form().close(); // by the frame, and back
+        pressKey(Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitForWindowActive(&form()));
+        QCOMPARE(focusedWidget(), form().Text1);
+        QCOMPARE(form().Text1->selectedText(), QStringLiteral("900"));
+    }
+
     void firstStepTakesAnyNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("stored");

@@ -7,7 +7,7 @@ namespace ui {
 
 Label::Label(Window& window, const char* name, Twips geometry, Typeface face,
              const QString& caption)
-    : QLabel(window.clientArea()) {
+    : QLabel(window.clientArea()), window_(window) {
     place(*this, name, geometry, face);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -16,6 +16,21 @@ Label::Label(Window& window, const char* name, Twips geometry, Typeface face,
     setIndent(0);
     setFocusPolicy(Qt::NoFocus);
     setText(caption);
+}
+
+} // namespace ui
+
+namespace ui {
+
+void Label::announceCaptions() {
+    announced_ = true;
+    window_.announce(*this, caption());
+}
+
+void Label::setCaption(const QString& caption) {
+    setText(caption);
+    if (announced_)
+        window_.announce(*this, caption);
 }
 
 } // namespace ui

@@ -17,7 +17,15 @@ public:
           const QString& caption = QString());
 
     QString caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    void setCaption(const QString& caption);
+
+    // From now on, every caption it is given is also told to screen readers, whatever has the
+    // focus, and so is the one it has now: for a text area whose page is the point of the window.
+    void announceCaptions();
+
+private:
+    Window& window_;
+    bool announced_ = false;
 };
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/TextBox.h"
 
+#include "ui/Accessibility.h"
+#include "ui/AccessibleTextBox.h"
 #include "ui/Placement.h"
 #include "ui/Window.h"
 
@@ -11,12 +13,25 @@ namespace ui {
 
 TextBox::TextBox(Window& window, const char* name, Twips geometry, Typeface face,
                  const QString& text)
-    : QLineEdit(window.clientArea()) {
+    : QLineEdit(window.clientArea()), window_(window) {
     place(*this, name, geometry, face);
     // Whatever is put in the box stays whole: the command line can be far longer than the
     // 32767 characters a line edit keeps by default.
     setMaxLength(std::numeric_limits<int>::max());
     setText(text);
+}
+
+void TextBox::replaceText(const QString& text) {
+    {
+        // Qt would report the change as text inserted, and what a reader makes of that depends
+        // on the last key; the announcement says it the same way whatever the command's key.
+        const QuietTextChange quiet(*this);
+        setText(text);
+    }
+    if (hasFocus() && window_.isActiveWindow()) {
+        const QString spoken = text.left(AccessibleTextBox::kSpokenLineLength);
+        window_.announce(*this, spoken.isEmpty() ? QStringLiteral("blank") : spoken);
+    }
 }
 
 bool TextBox::event(QEvent* event) {

@@ -16,8 +16,15 @@ public:
     TextBox(Window& window, const char* name, Twips geometry, Typeface face,
             const QString& text = QString());
 
+    // Replaces the whole text for the program, as a command does. When the box has the focus,
+    // screen readers are told the new text (at most a bounded part of it, "blank" when empty).
+    void replaceText(const QString& text);
+
 protected:
     bool event(QEvent* event) override;
+
+private:
+    Window& window_;
 };
 
 } // namespace ui

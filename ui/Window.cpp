@@ -1,30 +1,19 @@
 #include "ui/Window.h"
 
+#include "ui/Accessibility.h"
+#include "ui/Announcer.h"
 #include "ui/Menu.h"
 
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
 namespace ui {
-namespace {
-
-// A plain top-level QWidget reaches screen readers as a filler; these are windows, and a
-// screen reader announces a window's caption only when it knows that.
-QAccessibleInterface* accessibleWindow(const QString&, QObject* object) {
-    if (auto* window = dynamic_cast<Window*>(object))
-        return new QAccessibleWidget(window, QAccessible::Window);
-    return nullptr;
-}
-
-} // namespace
 
 Window::Window(const char* name, const QString& caption, int clientWidthTwips,
                int clientHeightTwips)
-    : client_(new QWidget(this)) {
-    static const bool accessibleAsWindows = (QAccessible::installFactory(accessibleWindow), true);
-    (void)accessibleAsWindows;
+    : client_(new QWidget(this)), announcer_(new Announcer(*this)) {
+    installAccessibleInterfaces();
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -63,6 +52,17 @@ void Window::registerMenuShortcut(const QKeySequence& shortcut) {
 
 bool Window::isMenuShortcut(const QKeySequence& keys) const {
     return menuShortcuts_.contains(keys);
+}
+
+void Window::announce(const QObject& source, const QString& text) {
+    announcer_->announce(&source, text);
+}
+
+bool Window::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        announcer_->windowActivated();
+    return handled;
 }
 
 void Window::closeEvent(QCloseEvent* event) {

@@ -12,6 +12,7 @@ class QMenuBar;
 
 namespace ui {
 
+class Announcer;
 class Menu;
 
 // A top-level window of fixed size: an optional menu bar on top and, below it, a client area
@@ -33,11 +34,17 @@ public:
     void registerMenuShortcut(const QKeySequence& shortcut);
     bool isMenuShortcut(const QKeySequence& keys) const;
 
+    // Tells a screen reader about a change of `source` away from the focus (see Announcer).
+    void announce(const QObject& source, const QString& text);
+    Announcer& announcer() const { return *announcer_; }
+
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* client_;
+    Announcer* announcer_;
     QMenuBar* menuBar_ = nullptr;
     QList<Menu*> menus_;
     QList<QKeySequence> menuShortcuts_;

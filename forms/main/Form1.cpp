@@ -36,6 +36,7 @@ void Form1::createControls() {
     Label1 = new ui::Label(*this, "Label1", {0, 360, 8055, 6615}, Typeface::Fixedsys9,
                            TextPages::welcome());
     Label1->setAccessibleDescription(QStringLiteral("Game text"));
+    Label1->announceCaptions();
     // Black rather than the desktop's button-text colour: under a dark scheme that colour is
     // light and the light grey text would vanish.
     ui::setColours(*Label1, kLightGrey, kBlack);
@@ -84,7 +85,7 @@ void Form1::Form_Load() {
 
 void Form1::mnuNewGame_Click() {
     Label1->setCaption(TextPages::welcome());
-    Text1->setText(Command());
+    Text1->replaceText(Command());
     modVariables.CurrentRoom = 0;
 }
 
@@ -117,5 +118,5 @@ void Form1::mnuAboutThisGame_Click() {
 }
 
 void Form1::mnuShowRoom_Click() {
-    Text1->setText(WholeNumberText(modVariables.CurrentRoom));
+    Text1->replaceText(WholeNumberText(modVariables.CurrentRoom));
 }

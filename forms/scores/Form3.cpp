@@ -4,6 +4,7 @@
 #include "core/Windows.h"
 #include "core/modVariables.h"
 #include "forms/scores/ScoreReading.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/MessageBox.h"
@@ -85,8 +86,10 @@ void Form3::Command1_Click() {
         refuseEntry(QStringLiteral("Enter a number, for example 750."));
         return;
     }
-    if (step->limit && *entry > modVariables.*step->limit)
-        return; // too high for its place: the player types another number
+    if (step->limit && *entry > modVariables.*step->limit) {
+        editEntry(); // too high for its place: the player types another number
+        return;
+    }
     const auto score = ScoreReading::toScore(*entry);
     if (!score) {
         refuseEntry(QStringLiteral("Enter a score between -2147483648 and 2147483647."));
@@ -98,17 +101,30 @@ void Form3::Command1_Click() {
     if (step->next == kFinished) {
         Text1->setText(WholeNumberText(0));
         SwitchWindow(WindowId::Form3, WindowId::Form1);
+    } else {
+        editEntry();
     }
 }
 
 void Form3::showEvent(QShowEvent* event) {
-    Text1->setFocus();
+    {
+        // A screen reader hears the selection with the box when the window comes up; said
+        // before, it would come ahead of the window's caption.
+        const ui::QuietTextChange quiet(*Text1);
+        editEntry();
+    }
     ui::Window::showEvent(event);
+}
+
+// Back in the entry box with its number selected, so the next number typed replaces it. Coming
+// back to the box also has a screen reader say the prompt, its label, anew.
+void Form3::editEntry() {
+    Text1->setFocus();
+    Text1->selectAll();
 }
 
 void Form3::refuseEntry(const QString& message) {
     ui::showMessage(this, QStringLiteral("Form3"), message);
     activateWindow();
-    Text1->setFocus();
-    Text1->selectAll();
+    editEntry();
 }

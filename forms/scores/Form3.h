@@ -25,5 +25,6 @@ protected:
 
 private:
     void createControls();
+    void editEntry();
     void refuseEntry(const QString& message);
 };

@@ -1,0 +1,233 @@
+// What a screen reader gets from the windows: the interfaces it reads, and what the program
+// tells it of changes away from the focus.
+#include "TestSupport.h"
+
+#include "core/Program.h"
+#include "core/Windows.h"
+#include "forms/main/Form1.h"
+#include "forms/main/TextPages.h"
+#include "forms/scores/Form2.h"
+#include "forms/scores/Form3.h"
+#include "ui/AccessibleTextBox.h"
+#include "ui/Announcer.h"
+#include "ui/Button.h"
+#include "ui/Label.h"
+#include "ui/TextBox.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+// What the main window has told screen readers: how many announcements, and the last one's lines.
+struct Told {
+    int times;
+    QStringList lines;
+    bool operator==(const Told&) const = default;
+};
+
+Told told() {
+    const ui::Announcer& announcer = theForm1().announcer();
+    return {announcer.announcementCount(), announcer.spokenLines()};
+}
+
+QStringList linesOf(const QString& page) {
+    return page.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// Lets queued announcements out, and a little longer to catch one said twice.
+void settle() {
+    QTest::qWait(50);
+}
+
+QAccessibleTextInterface* textOfBox(QWidget* box) {
+    return QAccessible::queryAccessibleInterface(box)->textInterface();
+}
+
+QString keyBindingOf(QAccessibleInterface* item) {
+    auto* action = item->actionInterface();
+    if (!action || action->actionNames().isEmpty())
+        return QStringLiteral("<no action>");
+    return action->keyBindingsForAction(action->actionNames().first()).join(QLatin1Char('|'));
+}
+
+} // namespace
+
+class ScreenReaderTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        startProgram();
+        settle();
+    }
+    void cleanupTestCase() { releaseWindows(); }
+
+    void welcomeIsToldOnceAtStartUp() {
+        QCOMPARE(told(), (Told{1, linesOf(TextPages::welcome())}));
+        // Coming back to the window tells nothing new.
+        pressKey(Qt::Key_C, Qt::ControlModifier);
+        clickButton(theForm2(), "Command1");
+        QVERIFY(QTest::qWaitForWindowActive(&theForm1()));
+        settle();
+        QCOMPARE(told().times, 1);
+    }
+
+    void everyPageIsToldOnceEachTimeItIsChosen_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("Story") << "mnuStory" << TextPages::story();
+        QTest::newRow("Characters") << "mnuCharacters" << TextPages::characters();
+        QTest::newRow("How to Play") << "mnuHowtoPlay" << TextPages::howToPlay();
+        QTest::newRow("About This game") << "mnuAboutThisGame" << TextPages::about();
+        QTest::newRow("New Game") << "mnuNewGame" << TextPages::welcome();
+    }
+    void everyPageIsToldOnceEachTimeItIsChosen() {
+        QFETCH(QString, item);
+        QFETCH(QString, page);
+        QStringList expected = linesOf(page);
+        if (item == QLatin1String("mnuNewGame"))
+            expected.append(QStringLiteral("blank")); // and the emptied command box
+        const int before = told().times;
+        for (int time = 1; time <= 2; ++time) {
+            menuItem(item.toLatin1().constData())->trigger();
+            settle();
+            QCOMPARE(told(), (Told{before + time, expected}));
+        }
+        QCOMPARE(focusedWidget(), theForm1().Text1);
+        QCOMPARE(theForm1().Label1->caption(), page);
+    }
+
+    void acceleratorsFromTheFocusedBoxAreTold() {
+        const int before = told().times;
+        pressKey(Qt::Key_H, Qt::ControlModifier);
+        QTRY_COMPARE(told(), (Told{before + 1, linesOf(TextPages::howToPlay())}));
+        pressKey(Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE(told(), (Told{before + 2, {QStringLiteral("0")}}));
+        QCOMPARE(theForm1().Text1->text(), QStringLiteral("0"));
+        // Away from the focus, a new text in the box is not told.
+        theForm1().Command1->setFocus();
+        theForm1().mnuShowRoom_Click();
+        settle();
+        QCOMPARE(told().times, before + 2);
+    }
+
+    void notificationsSitInAStatusAreaOfTheWindow() {
+        theForm1().mnuCharacters_Click();
+        settle();
+        auto* area = QAccessible::queryAccessibleInterface(&theForm1().announcer());
+        QCOMPARE(area->role(), QAccessible::StatusBar);
+        QCOMPARE(area->parent()->object(), &theForm1());
+        QStringList said;
+        for (int i = 0; i < area->childCount(); ++i) {
+            auto* notification = area->child(i);
+            QCOMPARE(notification->role(), QAccessible::Notification);
+            QVERIFY(notification->state().invisible);
+            QCOMPARE(notification->parent()->object(), area->object());
+            QCOMPARE(area->indexOfChild(notification), i);
+            said.append(notification->text(QAccessible::Name));
+        }
+        QCOMPARE(said, linesOf(TextPages::characters()));
+        // A shorter page leaves no line of the longer one behind.
+        theForm1().mnuAboutThisGame_Click();
+        settle();
+        QCOMPARE(area->child(0)->text(QAccessible::Name), TextPages::about());
+        QCOMPARE(area->child(1)->text(QAccessible::Name), QString());
+    }
+
+    void aMegabyteCommandLineIsToldInPart() {
+        const QString huge(1 << 20, QLatin1Char('x'));
+        startProgram(huge);
+        settle();
+        pressKey(Qt::Key_F2);
+        settle();
+        QCOMPARE(theForm1().Text1->text(), huge);
+        QCOMPARE(told().lines, (QStringList{TextPages::welcome(),
+                                            huge.left(ui::AccessibleTextBox::kSpokenLineLength)}));
+
+        auto* text = textOfBox(theForm1().Text1);
+        QCOMPARE(text->characterCount(), huge.size());
+        int start = -1;
+        int end = -1;
+        // The caret is at the end, on the last line, which holds what is left.
+        const QString last =
+            text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(end, huge.size());
+        QCOMPARE(last.size(), huge.size() % ui::AccessibleTextBox::kSpokenLineLength);
+        const QString before =
+            text->textBeforeOffset(start, QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(before.size(), ui::AccessibleTextBox::kSpokenLineLength);
+        QCOMPARE(end, huge.size() - last.size());
+        text->textAfterOffset(0, QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(start, ui::AccessibleTextBox::kSpokenLineLength);
+        theForm1().Text1->selectAll();
+        text->selection(0, &start, &end);
+        QCOMPARE(start, 0);
+        QCOMPARE(end, ui::AccessibleTextBox::kSpokenLineLength);
+    }
+
+    // Orca drops the last character of a text box whose attribute runs are empty.
+    void textBoxesReportOneAttributeRunOverTheirText() {
+        const auto check = [](QWidget* box, const QString& contents) {
+            auto* text = textOfBox(box);
+            QCOMPARE(text->text(0, text->characterCount()), contents);
+            for (int offset = 0; offset < contents.size(); ++offset) {
+                int start = -1;
+                int end = -1;
+                text->attributes(offset, &start, &end);
+                QCOMPARE(start, 0);
+                QCOMPARE(end, contents.size());
+            }
+            int start = -1;
+            int end = -1;
+            QCOMPARE(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end), contents);
+            QCOMPARE(text->textAtOffset(contents.size(), QAccessible::LineBoundary, &start, &end),
+                     contents);
+        };
+        check(theForm1().Text1, QStringLiteral("Command"));
+        pressKey(Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitForWindowActive(&theForm3()));
+        check(theForm3().Text1, QStringLiteral("0"));
+        auto* box = QAccessible::queryAccessibleInterface(theForm3().Text1);
+        QCOMPARE(box->role(), QAccessible::EditableText);
+        QVERIFY(box->state().editable && box->state().focused);
+        QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Enter the first high score."));
+    }
+
+    void menuItemsGiveTheirAcceleratorInTheFormReadersSpeak() {
+        const QList<std::pair<QString, QString>> expected{
+            {QStringLiteral("New Game"), QStringLiteral(";;F2")},
+            {QStringLiteral("Enter Old High Scores"), QStringLiteral(";;<Control>o")},
+            {QStringLiteral("Check High Scores"), QStringLiteral(";;<Control>c")},
+            {QStringLiteral("End Game"), QStringLiteral(";;F3")},
+            {QStringLiteral("Check Inventory"), QStringLiteral(";;<Control>i")},
+            {QStringLiteral("Check Score"), QStringLiteral(";;<Control>s")},
+            {QStringLiteral("Story"), QString()},
+            {QStringLiteral("Characters"), QString()},
+            {QStringLiteral("How to Play"), QStringLiteral(";;<Control>h")},
+            {QStringLiteral("About This game"), QStringLiteral(";;<Control>a")},
+            {QStringLiteral("Show Room"), QStringLiteral(";;<Control><Shift>F1")},
+        };
+        QList<std::pair<QString, QString>> found;
+        for (const char* name : {"mnuGame", "mnuHelp", "mnuDebug"}) {
+            auto* menu = theForm1().findChild<QMenu*>(QString::fromLatin1(name));
+            auto* list = QAccessible::queryAccessibleInterface(menu);
+            for (int i = 0; i < list->childCount(); ++i) {
+                auto* item = list->child(i);
+                QCOMPARE(item->role(), QAccessible::MenuItem);
+                QCOMPARE(item->parent()->object(), menu);
+                found.append({item->text(QAccessible::Name), keyBindingOf(item)});
+            }
+        }
+        QCOMPARE(found, expected);
+
+        auto* characters = QAccessible::queryAccessibleInterface(menuItem("mnuCharacters"));
+        characters->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(theForm1().Label1->caption(), TextPages::characters());
+    }
+};
+
+QTEST_MAIN(ScreenReaderTest)
+#include "tst_screen_reader.moc"

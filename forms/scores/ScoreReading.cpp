@@ -21,18 +21,18 @@ std::optional<double> read(const QString& text, const QLocale& locale) {
 // "×۱۰^"), digits of other scripts than the locale's, and separators a player cannot tell apart
 // from the locale's.
 QString normalised(const QString& text, const QLocale& locale) {
-    QString marked = text;
+    QString stripped = text;
     for (const QChar mark : {u'\u200E', u'\u200F', u'\u061C'})
-        marked.remove(mark);
+        stripped.remove(mark);
     // Before the digits, which an exponent symbol may hold. Qt takes "E" for a longer symbol.
-    marked.replace(locale.exponential(), QStringLiteral("E"), Qt::CaseInsensitive);
+    stripped.replace(locale.exponential(), QStringLiteral("E"), Qt::CaseInsensitive);
 
     const QString group = locale.groupSeparator();
     const bool spaceGroups =
         group.size() == 1 && group.front().category() == QChar::Separator_Space;
     const bool apostropheGroups = group == u"\u2019";
     std::u32string result;
-    for (const char32_t c : marked.trimmed().toUcs4()) {
+    for (const char32_t c : stripped.trimmed().toUcs4()) {
         if (QChar::category(c) == QChar::Number_DecimalDigit)
             result += static_cast<char32_t>(U'0' + QChar::digitValue(c));
         else if ((spaceGroups && QChar::category(c) == QChar::Separator_Space) ||

@@ -3,7 +3,9 @@
 //
 // Fails (aborts) when the reader accepts something that is not a finite number, or when a
 // score differs from the number rounded half to even, or when a number whose rounding fits
-// 32 bits is refused, or one that does not fit is accepted.
+// 32 bits is refused, or one that does not fit is accepted. Every number it has (the raw double
+// and what the reader took) is also printed in each format, grouped and shortest, in fixed,
+// exponent and general notation: a finite one must read back as itself, any other be refused.
 #include "forms/scores/ScoreReading.h"
 
 #include <QList>
@@ -28,12 +30,14 @@ const QList<QLocale>& locales() {
         QLocale(QLocale::German, QLocale::Switzerland), // apostrophe groups
         QLocale(QLocale::Arabic, QLocale::Egypt),       // Arabic-Indic digits
         QLocale(QLocale::Hindi, QLocale::India),        // groups of two
+        QLocale(QLocale::Persian, QLocale::Iran),       // Persian digits, signs and exponent
     };
     return all;
 }
 
-[[noreturn]] void fail(const char* what, double number) {
-    std::fprintf(stderr, "score reading: %s (number %.17g)\n", what, number);
+[[noreturn]] void fail(const char* what, double number, const QString& text = {}) {
+    std::fprintf(stderr, "score reading: %s (number %.17g, text \"%s\")\n", what, number,
+                 text.toUtf8().constData());
     std::abort();
 }
 
@@ -52,6 +56,21 @@ void checkScore(double number) {
              number);
     if (score && static_cast<double>(*score) != rounded)
         fail("the score is not the number rounded half to even", number);
+}
+
+void checkPrintedForms(double number) {
+    for (const QLocale& locale : locales()) {
+        for (const char format : {'f', 'e', 'g'}) {
+            const QString printed = locale.toString(number, format, QLocale::FloatingPointShortest);
+            const auto back = ScoreReading::readNumber(printed, locale);
+            if (!std::isfinite(number) && back)
+                fail("a printed number that is not finite was accepted", number, printed);
+            if (std::isfinite(number) && back != number)
+                fail(back ? "a printed number read back as another"
+                          : "a printed number was refused",
+                     number, locale.name() + QLatin1Char(' ') + printed);
+        }
+    }
 }
 
 } // namespace
@@ -73,11 +92,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!std::isfinite(*number))
             fail("the reader accepted a number that is not finite", *number);
         checkScore(*number);
+        checkPrintedForms(*number);
     }
     if (size >= 1 + sizeof(double)) {
         double raw = 0;
         std::memcpy(&raw, data + 1, sizeof raw);
         checkScore(raw);
+        checkPrintedForms(raw);
     }
     return 0;
 }

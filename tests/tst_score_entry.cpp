@@ -314,9 +314,11 @@ private Q_SLOTS:
         enter(QStringLiteral("100"));
         enter(QStringLiteral("99,5"));
         QCOMPARE(modVariables.HighScore2, 100);
-        enter(QStringLiteral("1.5")); // a group separator in the wrong place
+        enter(QStringLiteral("1.5")); // no German number, so read the plain way
+        QCOMPARE(modVariables.HighScore3, 2);
+        enter(QStringLiteral("1.5,5")); // neither
         QCOMPARE(shownMessages().size(), 1);
-        QCOMPARE(prompt(), kThird);
+        QCOMPARE(prompt(), kFourth);
         QLocale::setDefault(QLocale::c());
     }
 

@@ -4,14 +4,61 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace ScoreReading {
 
-std::optional<double> readNumber(const QString& text, const QLocale& locale) {
+namespace {
+
+std::optional<double> read(const QString& text, const QLocale& locale) {
     bool ok = false;
     const double number = locale.toDouble(text, &ok);
-    // The reader also takes "inf" and "nan"; neither is a score.
-    if (!ok || !std::isfinite(number))
+    return ok ? std::optional(number) : std::nullopt;
+}
+
+// The text as the locale's reader takes it. Qt 6.4 refuses signs and exponent symbols of more
+// than one character, which ar_EG and fa_IR print (a direction mark and a minus sign; "اس" and
+// "×۱۰^"), digits of other scripts than the locale's, and separators a player cannot tell apart
+// from the locale's.
+QString normalised(const QString& text, const QLocale& locale) {
+    QString stripped = text;
+    for (const QChar mark : {u'\u200E', u'\u200F', u'\u061C'})
+        stripped.remove(mark);
+    // Before the digits, which an exponent symbol may hold. Qt takes "E" for a longer symbol.
+    stripped.replace(locale.exponential(), QStringLiteral("E"), Qt::CaseInsensitive);
+
+    const QString group = locale.groupSeparator();
+    const bool spaceGroups =
+        group.size() == 1 && group.front().category() == QChar::Separator_Space;
+    const bool apostropheGroups = group == u"\u2019";
+    std::u32string result;
+    for (const char32_t c : stripped.trimmed().toUcs4()) {
+        if (QChar::category(c) == QChar::Number_DecimalDigit)
+            result += static_cast<char32_t>(U'0' + QChar::digitValue(c));
+        else if ((spaceGroups && QChar::category(c) == QChar::Separator_Space) ||
+                 (apostropheGroups && c == U'\''))
+            result += group.front().unicode();
+        else
+            result += c;
+    }
+    return QString::fromUcs4(result.data(), static_cast<qsizetype>(result.size()));
+}
+
+} // namespace
+
+std::optional<double> readNumber(const QString& text, const QLocale& locale) {
+    auto number = read(text, locale);
+    if (!number) {
+        const QString normal = normalised(text, locale);
+        number = read(normal, locale);
+        if (!number) {
+            QLocale plain = QLocale::c();
+            plain.setNumberOptions(QLocale::RejectGroupSeparator);
+            number = read(normal, plain);
+        }
+    }
+    // The readers also take "inf" and "nan"; neither is a score.
+    if (!number || !std::isfinite(*number))
         return std::nullopt;
     return number;
 }

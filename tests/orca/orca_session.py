@@ -76,6 +76,19 @@ RECORD_START = re.compile(r"^\d\d:\d\d:\d\d\.\d{6} - ", re.M)
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\S+)?(?: ?\{[^{}]*\})?\s*$", re.S)
 
 
+# Orca logs the keys it echoes with a blank between the text and the voice's settings.
+KEY_ECHO = re.compile(r"' \{[^{}]*\}\s*$")
+
+
+class Utterance:
+    def __init__(self, text, key_echo=False):
+        self.text = normalise(text)
+        self.key_echo = key_echo
+
+    def __str__(self):
+        return ("(key) " if self.key_echo else "") + self.text
+
+
 class MissingTools(Exception):
     pass
 
@@ -250,7 +263,8 @@ class Session:
                 if os.path.exists(socket):
                     break
                 time.sleep(0.1)
-            if process.poll() is None and os.path.exists(socket):
+            if process.poll() is None and os.path.exists(socket) and self._owns_lock(number,
+                                                                                    process):
                 self.display = ":%d" % number
                 self.env["DISPLAY"] = self.display
                 self._wait("xvfb", lambda: self._quiet_run(["xdotool", "getdisplaygeometry"]),
@@ -259,6 +273,15 @@ class Session:
                 return
             self._terminate(self.processes.pop())
         raise StartFailure("no free X display from :%d to :%d" % (DISPLAYS[0], DISPLAYS[-1]))
+
+    @staticmethod
+    def _owns_lock(number, process):
+        # Another session may have taken the same display a moment earlier.
+        try:
+            with open("/tmp/.X%d-lock" % number) as lock:
+                return int(lock.read().strip() or 0) == process.pid
+        except (OSError, ValueError):
+            return False
 
     def _quiet_run(self, argv):
         return subprocess.run(argv, env=self.env, stdout=subprocess.DEVNULL,
@@ -342,7 +365,7 @@ class Session:
             return
         match = SPEECH.match(record)
         text = match.group(1) if match else record[len("SPEECH OUTPUT: '"):]
-        self.utterances.append(text)
+        self.utterances.append(Utterance(text, bool(KEY_ECHO.search(record))))
 
     def flush(self):
         """Takes the last record too (once Orca has stopped or has been quiet long enough)."""
@@ -364,7 +387,7 @@ class Session:
         wanted = normalise(text)
         deadline = time.monotonic() + timeout
         while True:
-            if wanted in normalise(" ".join(self.said_since(mark))):
+            if wanted in " ".join(u.text for u in self.said_since(mark)):
                 return True
             if time.monotonic() >= deadline:
                 return False
@@ -458,8 +481,8 @@ def print_speech(label, utterances):
     print("== %s" % label)
     if not utterances:
         print("   (nothing)")
-    for text in utterances:
-        print("   " + normalise(text))
+    for utterance in utterances:
+        print("   %s" % utterance)
     sys.stdout.flush()
 
 

@@ -74,8 +74,6 @@ AddVoice "en" "MALE1" "default"
 RECORD_START = re.compile(r"^\d\d:\d\d:\d\d\.\d{6} - ", re.M)
 # The text, then what Orca logs of the voice: " voice=NAME" and the voice's settings "{...}".
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\S+)?(?: ?\{[^{}]*\})?\s*$", re.S)
-
-
 # Orca logs the keys it echoes with a blank between the text and the voice's settings.
 KEY_ECHO = re.compile(r"' \{[^{}]*\}\s*$")
 
@@ -111,27 +109,29 @@ def normalise(text):
     return " ".join(text.split())
 
 
-def _kill_marked(token, skip=()):
-    """Kills every process whose environment carries this session's marker."""
+def _signal_marked(token, signum):
+    """Signals every process whose environment carries this session's marker; says whether
+    there was one."""
     needle = ("%s=%s" % (MARKER, token)).encode()
+    found = False
     for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        pid = int(entry)
-        if pid in skip:
+        if not entry.isdigit() or int(entry) == os.getpid():
             continue
         try:
-            with open("/proc/%d/environ" % pid, "rb") as environ:
+            with open("/proc/%s/environ" % entry, "rb") as environ:
                 if needle not in environ.read().split(b"\0"):
                     continue
-            os.kill(pid, signal.SIGKILL)
-        except (OSError, ProcessLookupError):
+            os.kill(int(entry), signum)
+            found = True
+        except OSError:
             pass
+    return found
 
 
-def _start_watchdog(token):
+def _start_watchdog(token, root):
     """Forks a process that cleans up after this one if it dies without doing so itself
-    (killed by a time-out, for instance)."""
+    (killed by a time-out, for instance): stops the session's processes, politely first, so
+    that Xvfb removes its lock file, and removes the session's files (root, unless None)."""
     read_end, write_end = os.pipe()
     pid = os.fork()
     if pid == 0:
@@ -141,7 +141,11 @@ def _start_watchdog(token):
         signal.signal(signal.SIGTERM, signal.SIG_IGN)
         while os.read(read_end, 1):
             pass
-        _kill_marked(token, skip={os.getpid()})
+        if _signal_marked(token, signal.SIGTERM):
+            time.sleep(2)
+            _signal_marked(token, signal.SIGKILL)
+        if root:
+            shutil.rmtree(root, ignore_errors=True)
         os._exit(0)
     os.close(read_end)
     return pid, write_end
@@ -215,17 +219,16 @@ class Session:
         return "last lines of %s:\n  %s" % (path, "\n  ".join(lines))
 
     def start(self):
-        missing = missing_tools()
-        if missing or pyatspi_missing():
-            raise MissingTools(", ".join(missing + (["python3-pyatspi"] if pyatspi_missing()
-                                                    else [])))
+        missing = missing_tools() + (["python3-pyatspi"] if pyatspi_missing() else [])
+        if missing:
+            raise MissingTools(", ".join(missing))
         self.root = tempfile.mkdtemp(prefix="orca-session-")
         os.chmod(self.root, 0o700)
         for sub in ("home", "runtime", "prefs", "speechd/modules", "config", "cache", "data"):
             os.makedirs(os.path.join(self.root, sub), mode=0o700, exist_ok=True)
         self.spoken_file = os.path.join(self.root, "spoken.txt")
         self.debug_file = os.path.join(self.root, "orca-debug.txt")
-        self.watchdog = _start_watchdog(self.token)
+        self.watchdog = _start_watchdog(self.token, None if self.keep else self.root)
 
         keep = ("PATH", "LANG", "TERM")
         env = {k: v for k, v in os.environ.items() if k in keep}
@@ -252,36 +255,46 @@ class Session:
 
     def _start_x(self):
         for number in DISPLAYS:
-            if (os.path.exists("/tmp/.X%d-lock" % number)
-                    or os.path.exists("/tmp/.X11-unix/X%d" % number)):
+            if self._display_taken(number):
                 continue
             process = self._spawn("xvfb", ["Xvfb", ":%d" % number, "-screen", "0", "1024x768x24",
                                            "-nolisten", "tcp", "-noreset"])
-            socket = "/tmp/.X11-unix/X%d" % number
             deadline = time.monotonic() + 15
             while time.monotonic() < deadline and process.poll() is None:
-                if os.path.exists(socket):
-                    break
+                if self._lock_owner(number) == process.pid and os.path.exists(
+                        "/tmp/.X11-unix/X%d" % number):
+                    self.display = ":%d" % number
+                    self.env["DISPLAY"] = self.display
+                    self._wait("xvfb", lambda: self._quiet_run(["xdotool", "getdisplaygeometry"]),
+                               15, process)
+                    self.log("display %s" % self.display)
+                    return
                 time.sleep(0.1)
-            if process.poll() is None and os.path.exists(socket) and self._owns_lock(number,
-                                                                                    process):
-                self.display = ":%d" % number
-                self.env["DISPLAY"] = self.display
-                self._wait("xvfb", lambda: self._quiet_run(["xdotool", "getdisplaygeometry"]),
-                           15, process)
-                self.log("display %s" % self.display)
-                return
+            # Taken by someone else meanwhile, or not starting at all: try the next.
             self._terminate(self.processes.pop())
         raise StartFailure("no free X display from :%d to :%d" % (DISPLAYS[0], DISPLAYS[-1]))
 
     @staticmethod
-    def _owns_lock(number, process):
-        # Another session may have taken the same display a moment earlier.
+    def _lock_owner(number):
         try:
             with open("/tmp/.X%d-lock" % number) as lock:
-                return int(lock.read().strip() or 0) == process.pid
+                return int(lock.read().strip() or 0)
         except (OSError, ValueError):
-            return False
+            return None
+
+    @classmethod
+    def _display_taken(cls, number):
+        owner = cls._lock_owner(number)
+        if owner is None:
+            return os.path.exists("/tmp/.X%d-lock" % number) or os.path.exists(
+                "/tmp/.X11-unix/X%d" % number)
+        try:
+            os.kill(owner, 0)
+        except ProcessLookupError:
+            return False  # a lock left behind; Xvfb replaces it
+        except PermissionError:
+            pass
+        return True
 
     def _quiet_run(self, argv):
         return subprocess.run(argv, env=self.env, stdout=subprocess.DEVNULL,
@@ -455,17 +468,15 @@ class Session:
         for entry in reversed(self.processes):
             self._terminate(entry)
         self.processes = []
+        if self.root:
+            self.flush()
         if self.watchdog:
             pid, pipe = self.watchdog
             os.close(pipe)  # the watchdog now sweeps up anything left over and ends
             os.waitpid(pid, 0)
             self.watchdog = None
-        if self.root:
-            if self.keep:
-                print("kept the session's files in " + self.root, file=sys.stderr)
-            else:
-                self.flush()
-                shutil.rmtree(self.root, ignore_errors=True)
+        if self.root and self.keep:
+            print("kept the session's files in " + self.root, file=sys.stderr)
 
 
 def install_signal_handlers(session):

@@ -96,13 +96,9 @@ class StartFailure(Exception):
 
 
 def missing_tools():
-    return [tool for tool in TOOLS if not (shutil.which(tool) or os.access(tool, os.X_OK))]
-
-
-def pyatspi_missing():
-    result = subprocess.run(["/usr/bin/python3", "-c", "import pyatspi"],
-                            capture_output=True)
-    return result.returncode != 0
+    missing = [tool for tool in TOOLS if not (shutil.which(tool) or os.access(tool, os.X_OK))]
+    pyatspi = subprocess.run(["/usr/bin/python3", "-c", "import pyatspi"], capture_output=True)
+    return missing + (["python3-pyatspi"] if pyatspi.returncode != 0 else [])
 
 
 def normalise(text):
@@ -219,7 +215,7 @@ class Session:
         return "last lines of %s:\n  %s" % (path, "\n  ".join(lines))
 
     def start(self):
-        missing = missing_tools() + (["python3-pyatspi"] if pyatspi_missing() else [])
+        missing = missing_tools()
         if missing:
             raise MissingTools(", ".join(missing))
         self.root = tempfile.mkdtemp(prefix="orca-session-")

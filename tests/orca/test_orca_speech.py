@@ -14,7 +14,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from orca_session import MissingTools, Session, StartFailure, install_signal_handlers  # noqa: E402
+from orca_session import (MissingTools, Session, StartFailure,  # noqa: E402
+                          install_signal_handlers, missing_tools)
 
 WELCOME = "Hello! Welcome to 'Vorlakin'! Type 'start' to continue."
 HOW_TO_PLAY = "To go north, type 'n'. To go south, type 's'."
@@ -147,6 +148,14 @@ def main():
     parser.add_argument("--verbose", action="store_true", help="report the set-up on stderr")
     options = parser.parse_args()
 
+    missing = missing_tools()
+    if missing:
+        print("not installed: %s" % ", ".join(missing))
+        if os.environ.get("CI"):
+            print("CI is set, so this is a failure: tools/install-deps.sh should install them")
+            return 1
+        return 77
+
     started = time.monotonic()
     failed = []
     try:
@@ -157,10 +166,7 @@ def main():
                 failed.append(name)
     except MissingTools as error:
         print("not installed: %s" % error)
-        if os.environ.get("CI"):
-            print("CI is set, so this is a failure: tools/install-deps.sh should install them")
-            return 1
-        return 77
+        return 1
     print("--- %d s; %s" % (time.monotonic() - started,
                             "flows failed: " + ", ".join(failed) if failed else "all flows passed"))
     return 1 if failed else 0

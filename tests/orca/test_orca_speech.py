@@ -118,9 +118,13 @@ def run_flow(program, name, steps, verbose):
     try:
         with Session(program, verbose=verbose) as session:
             install_signal_handlers(session)
-            if not session.wait_for(0, "Adventure Game", 60):
-                print("    the game's window was never announced")
-                return 1
+            deadline = time.monotonic() + 60
+            while not session.wait_for(0, "Adventure Game", 0.5):
+                if session.program_process.poll() is not None or time.monotonic() > deadline:
+                    print("    the game's window was never announced; Orca said:")
+                    for utterance in session.said_since(0):
+                        print("      Orca: %s" % utterance)
+                    return 1
             if steps[0][0] is not None:
                 run_step(session, None, [])
             for action, expectations in steps:
@@ -134,6 +138,9 @@ def run_flow(program, name, steps, verbose):
                     failures += not ok
                     print("    %s %s" % ("ok     " if ok else "MISSING", expectation))
                 sys.stdout.flush()
+                if session.program_process.poll() is not None:
+                    print("    the game ended, status %d" % session.program_process.returncode)
+                    return failures + 1
     except StartFailure as error:
         print("    could not start: %s" % error)
         return 1

@@ -4,6 +4,7 @@
 # corpus in fuzz/corpus/score_reading is only read. A crash leaves its input in build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/quietly.sh
 seconds="${1:-60}"
 
 # libFuzzer ships with clang's runtime libraries, in a package named after clang's version.
@@ -11,10 +12,12 @@ bash tools/install-deps.sh clang
 version="$(clang --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n 1)"
 bash tools/install-deps.sh "libclang-rt-${version}-dev"
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVORLAKIN_FUZZ=ON -DVORLAKIN_BUILD_TESTS=OFF >/dev/null
-cmake --build build-fuzz --target fuzz_score_reading -j"$(nproc)"
+echo "Building the score reader's fuzz target in build-fuzz/"
+quietly build-fuzz/configure.log env CC=clang CXX=clang++ cmake -S . -B build-fuzz \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLAKIN_FUZZ=ON -DVORLAKIN_BUILD_TESTS=OFF
+quietly build-fuzz/build.log cmake --build build-fuzz --target fuzz_score_reading -j"$(nproc)"
 
+echo "Fuzzing the score reader for $seconds s"
 mkdir -p build-fuzz/corpus
 cd build-fuzz
 ./fuzz/fuzz_score_reading -max_total_time="$seconds" -print_final_stats=1 \

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building, running and testing need, and only those
-# that are missing. Uses sudo when not run as root.
+# that are missing. Uses sudo when not run as root. Says in one line what it installs; apt's
+# and dpkg's own output goes to a log, shown (its end) only when they fail.
 set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core "$@")
@@ -13,15 +14,27 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing missing system packages: ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null; then
-        echo "Not root and no sudo: install these as root, then run this again." >&2
+        echo "Not root and no sudo: install these as root, then run this again: ${missing[*]}" >&2
         exit 1
     fi
     sudo="sudo"
 fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+log="${TMPDIR:-/tmp}/vorlakin-install-deps.log"
+echo "Installing ${missing[*]}"
+: >"$log"
+apt() { # apt-get arguments
+    # sudo starts with a clean environment, so the front end is set on its command line.
+    # Another apt may be at work (unattended upgrades on a fresh machine): wait for its lock.
+    if ! $sudo env DEBIAN_FRONTEND=noninteractive \
+        apt-get -o DPkg::Lock::Timeout=300 "$@" >>"$log" 2>&1 </dev/null; then
+        echo "apt-get $1 failed; its output is in $log, which ends:" >&2
+        tail -n 15 "$log" | sed 's/^/    /' >&2
+        exit 1
+    fi
+}
+apt update
+apt install -y --no-install-recommends "${missing[@]}"

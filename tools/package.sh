@@ -4,11 +4,14 @@
 # CPack uses to find the programs to strip and scan).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/quietly.sh
 
 bash tools/install-deps.sh dpkg-dev file
+echo "Building in build-deb/"
 # Debian keeps games in /usr/games.
-cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DCMAKE_INSTALL_BINDIR=games -DVORLAKIN_BUILD_TESTS=OFF >/dev/null
-cmake --build build-deb -j"$(nproc)"
-(cd build-deb && cpack -G DEB)
+quietly build-deb/configure.log cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games -DVORLAKIN_BUILD_TESTS=OFF
+quietly build-deb/build.log cmake --build build-deb -j"$(nproc)"
+echo "Packaging"
+(cd build-deb && quietly package.log cpack -G DEB)
 ls build-deb/vorlakin_*.deb

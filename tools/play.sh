@@ -2,8 +2,10 @@
 # Installs what is missing, builds the game and starts it. Arguments go to the game.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/quietly.sh
 
 bash tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target vorlakin -j"$(nproc)"
+echo "Building the game in build/"
+quietly build/configure.log cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+quietly build/build-game.log cmake --build build --target vorlakin -j"$(nproc)"
 exec ./build/vorlakin "$@"

@@ -1,0 +1,556 @@
+#!/usr/bin/python3
+"""Runs a program under the Orca screen reader on a private desktop and prints what Orca says.
+
+Brings up, in a temporary directory: Xvfb on a free display from :70 to :79, a private D-Bus
+session bus, the AT-SPI bus, openbox, speech-dispatcher (speaking into a file), Orca with
+empty preferences, and then the program. Runs the steps, prints every utterance Orca makes,
+labelled by the step that caused it, and stops everything it started.
+
+Steps, each one --step argument, run in order:
+  key KEYS        xdotool key KEYS (e.g. 'key ctrl+h', 'key Tab space'), then settle
+  type TEXT       xdotool type TEXT, then settle
+  wait SECONDS    sleep, then print what was said meanwhile
+  until TEXT      wait (up to --timeout seconds) until Orca has said TEXT since the step began
+  settle          wait until Orca has been silent for --quiet seconds
+
+Example:
+  python3 tests/orca/orca_session.py --program build/vorlakin \\
+      --step 'key ctrl+h' --step 'key ctrl+c' --step 'key Return'
+
+Exit status 0 when all went through, 1 when an 'until' step timed out, 2 when the stack
+could not be started, 77 when a tool it needs is not installed.
+"""
+
+import argparse
+import atexit
+import os
+import re
+import secrets
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+TOOLS = ["Xvfb", "xdotool", "openbox", "dbus-daemon", "dbus-send", "speech-dispatcher",
+         "/usr/bin/orca", "/usr/libexec/at-spi-bus-launcher",
+         "/usr/lib/speech-dispatcher-modules/sd_generic"]
+DISPLAYS = range(70, 80)
+MARKER = "VORLAKIN_ORCA_SESSION"
+
+# Runs Orca with its debug log written line by line, so that speech can be read as it happens,
+# and without its look for other Orcas of the same user: other people's screen readers on the
+# same machine are none of this one's business, and the process keeps its own name, so that
+# theirs do not find this one either.
+ORCA_LAUNCHER = r"""
+import builtins, sys
+def line_buffered_open(file, mode="r", *args, **kwargs):
+    if "w" in mode or "a" in mode:
+        kwargs["buffering"] = 1
+    return builtins.open(file, mode, *args, **kwargs)
+sys.argv[0] = "/usr/bin/orca"
+namespace = {"__name__": "orca_launcher", "__file__": "/usr/bin/orca", "open": line_buffered_open}
+with builtins.open("/usr/bin/orca") as script:
+    exec(compile(script.read(), "/usr/bin/orca", "exec"), namespace)
+namespace["otherOrcas"] = lambda: []
+namespace["setProcessName"] = lambda name: False
+sys.exit(namespace["main"]())
+"""
+
+SPEECHD_CONF = """\
+AddModule "file" "sd_generic" "file.conf"
+DefaultModule file
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+LogLevel 3
+"""
+
+GENERIC_CONF = """\
+GenericExecuteSynth "echo \\'$DATA\\' >> {spoken}"
+AddVoice "en" "MALE1" "default"
+"""
+
+RECORD_START = re.compile(r"^\d\d:\d\d:\d\d\.\d{6} - ", re.M)
+# The text, then what Orca logs of the voice: " voice=NAME" and the voice's settings "{...}".
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\S+)?(?: ?\{[^{}]*\})?\s*$", re.S)
+# Orca logs the keys it echoes with a blank between the text and the voice's settings.
+KEY_ECHO = re.compile(r"' \{[^{}]*\}\s*$")
+
+
+class Utterance:
+    def __init__(self, text, key_echo=False):
+        self.text = normalise(text)
+        self.key_echo = key_echo
+
+    def __str__(self):
+        return ("(key) " if self.key_echo else "") + self.text
+
+
+class MissingTools(Exception):
+    pass
+
+
+class StartFailure(Exception):
+    pass
+
+
+def missing_tools():
+    missing = [tool for tool in TOOLS if not (shutil.which(tool) or os.access(tool, os.X_OK))]
+    pyatspi = subprocess.run(["/usr/bin/python3", "-c", "import pyatspi"], capture_output=True)
+    return missing + (["python3-pyatspi"] if pyatspi.returncode != 0 else [])
+
+
+def normalise(text):
+    return " ".join(text.split())
+
+
+def _signal_marked(token, signum):
+    """Signals every process whose environment carries this session's marker; says whether
+    there was one."""
+    needle = ("%s=%s" % (MARKER, token)).encode()
+    found = False
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit() or int(entry) == os.getpid():
+            continue
+        try:
+            with open("/proc/%s/environ" % entry, "rb") as environ:
+                if needle not in environ.read().split(b"\0"):
+                    continue
+            os.kill(int(entry), signum)
+            found = True
+        except OSError:
+            pass
+    return found
+
+
+def _start_watchdog(token, root):
+    """Forks a process that cleans up after this one if it dies without doing so itself
+    (killed by a time-out, for instance): stops the session's processes, politely first, so
+    that Xvfb removes its lock file, and removes the session's files (root, unless None)."""
+    read_end, write_end = os.pipe()
+    pid = os.fork()
+    if pid == 0:
+        os.close(write_end)
+        os.setsid()
+        signal.signal(signal.SIGINT, signal.SIG_IGN)
+        signal.signal(signal.SIGTERM, signal.SIG_IGN)
+        while os.read(read_end, 1):
+            pass
+        if _signal_marked(token, signal.SIGTERM):
+            time.sleep(2)
+            _signal_marked(token, signal.SIGKILL)
+        if root:
+            shutil.rmtree(root, ignore_errors=True)
+        os._exit(0)
+    os.close(read_end)
+    return pid, write_end
+
+
+class Session:
+    """The whole stack. Use as a context manager; stops everything on leaving."""
+
+    def __init__(self, program, args=(), verbose=False, keep=None):
+        self.program = program
+        self.args = list(args)
+        self.verbose = verbose
+        self.keep = keep
+        self.token = secrets.token_hex(8)
+        self.processes = []  # (name, Popen), in start order
+        self.root = None
+        self.display = None
+        self.env = None
+        self.watchdog = None
+        self._read_offset = 0
+        self._partial = ""
+        self.utterances = []
+        self.stopped = False
+
+    # -- start-up -----------------------------------------------------------------------------
+
+    def __enter__(self):
+        try:
+            self.start()
+        except BaseException:
+            self.stop()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+        return False
+
+    def log(self, message):
+        if self.verbose:
+            print("[orca-session] " + message, file=sys.stderr, flush=True)
+
+    def _spawn(self, name, argv, env=None, **kwargs):
+        out = open(os.path.join(self.root, name + ".log"), "w")
+        process = subprocess.Popen(argv, env=env or self.env, stdout=kwargs.pop("stdout", out),
+                                   stderr=out, stdin=subprocess.DEVNULL,
+                                   start_new_session=True, **kwargs)
+        out.close()
+        self.processes.append((name, process))
+        self.log("started %s (pid %d)" % (name, process.pid))
+        return process
+
+    def _wait(self, what, condition, timeout, process=None):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if condition():
+                return
+            if process is not None and process.poll() is not None:
+                raise StartFailure("%s ended with status %s; see %s" % (
+                    what, process.returncode, self._log_tail(what)))
+            time.sleep(0.1)
+        raise StartFailure("%s not ready after %d s; %s" % (what, timeout, self._log_tail(what)))
+
+    def _log_tail(self, name):
+        path = os.path.join(self.root, name + ".log")
+        try:
+            with open(path, errors="replace") as log:
+                lines = log.read().splitlines()[-15:]
+        except OSError:
+            return "no log"
+        return "last lines of %s:\n  %s" % (path, "\n  ".join(lines))
+
+    def start(self):
+        missing = missing_tools()
+        if missing:
+            raise MissingTools(", ".join(missing))
+        self.root = tempfile.mkdtemp(prefix="orca-session-")
+        os.chmod(self.root, 0o700)
+        for sub in ("home", "runtime", "prefs", "speechd/modules", "config", "cache", "data"):
+            os.makedirs(os.path.join(self.root, sub), mode=0o700, exist_ok=True)
+        self.spoken_file = os.path.join(self.root, "spoken.txt")
+        self.debug_file = os.path.join(self.root, "orca-debug.txt")
+        self.watchdog = _start_watchdog(self.token, None if self.keep else self.root)
+
+        keep = ("PATH", "LANG", "TERM")
+        env = {k: v for k, v in os.environ.items() if k in keep}
+        env.update({
+            MARKER: self.token,
+            "HOME": os.path.join(self.root, "home"),
+            "XDG_RUNTIME_DIR": os.path.join(self.root, "runtime"),
+            "XDG_CONFIG_HOME": os.path.join(self.root, "config"),
+            "XDG_CACHE_HOME": os.path.join(self.root, "cache"),
+            "XDG_DATA_HOME": os.path.join(self.root, "data"),
+            "LC_ALL": "C.UTF-8",
+            "GSETTINGS_BACKEND": "memory",
+            "NO_AT_BRIDGE": "0",
+        })
+        env.setdefault("PATH", "/usr/local/bin:/usr/bin:/bin")
+        self.env = env
+
+        self._start_x()
+        self._start_bus()
+        self._spawn("openbox", ["openbox", "--sm-disable"])
+        self._start_speech()
+        self._start_orca()
+        self._start_program()
+
+    def _start_x(self):
+        for number in DISPLAYS:
+            if self._display_taken(number):
+                continue
+            process = self._spawn("xvfb", ["Xvfb", ":%d" % number, "-screen", "0", "1024x768x24",
+                                           "-nolisten", "tcp", "-noreset"])
+            deadline = time.monotonic() + 15
+            while time.monotonic() < deadline and process.poll() is None:
+                if self._lock_owner(number) == process.pid and os.path.exists(
+                        "/tmp/.X11-unix/X%d" % number):
+                    self.display = ":%d" % number
+                    self.env["DISPLAY"] = self.display
+                    self._wait("xvfb", lambda: self._quiet_run(["xdotool", "getdisplaygeometry"]),
+                               15, process)
+                    self.log("display %s" % self.display)
+                    return
+                time.sleep(0.1)
+            # Taken by someone else meanwhile, or not starting at all: try the next.
+            self._terminate(self.processes.pop())
+        raise StartFailure("no free X display from :%d to :%d" % (DISPLAYS[0], DISPLAYS[-1]))
+
+    @staticmethod
+    def _lock_owner(number):
+        try:
+            with open("/tmp/.X%d-lock" % number) as lock:
+                return int(lock.read().strip() or 0)
+        except (OSError, ValueError):
+            return None
+
+    @classmethod
+    def _display_taken(cls, number):
+        owner = cls._lock_owner(number)
+        if owner is None:
+            return os.path.exists("/tmp/.X%d-lock" % number) or os.path.exists(
+                "/tmp/.X11-unix/X%d" % number)
+        try:
+            os.kill(owner, 0)
+        except ProcessLookupError:
+            return False  # a lock left behind; Xvfb replaces it
+        except PermissionError:
+            pass
+        return True
+
+    def _quiet_run(self, argv):
+        return subprocess.run(argv, env=self.env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0
+
+    def _start_bus(self):
+        bus = self._spawn("dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                                   "--print-address=1"], stdout=subprocess.PIPE, text=True)
+        address = bus.stdout.readline().strip()
+        if not address:
+            raise StartFailure("the session bus did not start; " + self._log_tail("dbus"))
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        launcher = self._spawn("at-spi-bus", ["/usr/libexec/at-spi-bus-launcher",
+                                              "--launch-immediately"])
+        self._wait("at-spi-bus", lambda: self._has_owner("org.a11y.Bus"), 20, launcher)
+
+    def _has_owner(self, name):
+        result = subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+             "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:" + name],
+            env=self.env, capture_output=True, text=True)
+        return "boolean true" in result.stdout
+
+    def _start_speech(self):
+        conf = os.path.join(self.root, "speechd")
+        with open(os.path.join(conf, "speechd.conf"), "w") as f:
+            f.write(SPEECHD_CONF)
+        with open(os.path.join(conf, "modules", "file.conf"), "w") as f:
+            f.write(GENERIC_CONF.format(spoken=self.spoken_file))
+        socket = os.path.join(self.root, "speechd.sock")
+        self._spawn("speech-dispatcher", ["speech-dispatcher", "-s", "-t", "0", "-C", conf,
+                                          "-S", socket, "-L", conf])
+        self._wait("speech-dispatcher", lambda: os.path.exists(socket), 20,
+                   self.processes[-1][1])
+        self.env["SPEECHD_ADDRESS"] = "unix_socket:" + socket
+
+    def _start_orca(self):
+        orca = self._spawn("orca", ["/usr/bin/python3", "-c", ORCA_LAUNCHER, "-u",
+                                    os.path.join(self.root, "prefs"), "--debug-file",
+                                    self.debug_file])
+        self._wait("orca", lambda: "Startup complete" in self._debug_text(), 60, orca)
+
+    def _start_program(self):
+        env = dict(self.env)
+        env.update({"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1",
+                    "QT_QPA_PLATFORM": "xcb"})
+        self.program_process = self._spawn("program", [self.program] + self.args, env=env)
+
+    def _debug_text(self):
+        try:
+            with open(self.debug_file, errors="replace") as f:
+                return f.read()
+        except OSError:
+            return ""
+
+    # -- speech -------------------------------------------------------------------------------
+
+    def poll(self):
+        """Reads what Orca has said since the last call into self.utterances."""
+        try:
+            with open(self.debug_file, "rb") as f:
+                f.seek(self._read_offset)
+                chunk = f.read()
+        except OSError:
+            return
+        self._read_offset += len(chunk)
+        text = self._partial + chunk.decode("utf-8", errors="replace")
+        # The last record may still be being written: keep it back until a newer one starts.
+        starts = [m.start() for m in RECORD_START.finditer(text)]
+        if not starts:
+            self._partial = text
+            return
+        self._partial = text[starts[-1]:]
+        complete = text[:starts[-1]]
+        for record in RECORD_START.split(complete):
+            self._take(record)
+
+    def _take(self, record):
+        record = record.replace("\n" + " " * 18, "\n").rstrip("\n")
+        if not record.startswith("SPEECH OUTPUT: '"):
+            return
+        match = SPEECH.match(record)
+        text = match.group(1) if match else record[len("SPEECH OUTPUT: '"):]
+        self.utterances.append(Utterance(text, bool(KEY_ECHO.search(record))))
+
+    def flush(self):
+        """Takes the last record too (once Orca has stopped or has been quiet long enough)."""
+        self.poll()
+        if self._partial.endswith("\n"):
+            self._take(RECORD_START.sub("", self._partial, count=1))
+            self._partial = ""
+
+    def mark(self):
+        self.poll()
+        return len(self.utterances)
+
+    def said_since(self, mark):
+        self.flush()
+        return self.utterances[mark:]
+
+    def wait_for(self, mark, text, timeout):
+        """Waits until the speech since mark contains text (whitespace normalised)."""
+        wanted = normalise(text)
+        deadline = time.monotonic() + timeout
+        while True:
+            if wanted in " ".join(u.text for u in self.said_since(mark)):
+                return True
+            if time.monotonic() >= deadline:
+                return False
+            self._check_alive()
+            time.sleep(0.1)
+
+    def settle(self, mark, quiet=1.0, timeout=15.0, minimum=0.3):
+        """Waits until Orca has said nothing new for `quiet` seconds."""
+        start = time.monotonic()
+        last_count, last_change = -1, start
+        while time.monotonic() - start < timeout:
+            count = len(self.said_since(mark))
+            now = time.monotonic()
+            if count != last_count:
+                last_count, last_change = count, now
+            elif now - last_change >= quiet and now - start >= minimum:
+                break
+            self._check_alive()
+            time.sleep(0.1)
+        return self.said_since(mark)
+
+    def _check_alive(self):
+        for name, process in self.processes:
+            if process.poll() is not None and name != "program":
+                raise StartFailure("%s ended with status %s; %s" % (
+                    name, process.returncode, self._log_tail(name)))
+
+    # -- input --------------------------------------------------------------------------------
+
+    def key(self, keys):
+        subprocess.run(["xdotool", "key", "--delay", "120"] + keys.split(), env=self.env,
+                       check=True)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "120", text], env=self.env, check=True)
+
+    # -- teardown -----------------------------------------------------------------------------
+
+    def _terminate(self, entry):
+        name, process = entry
+        if process.poll() is None:
+            try:
+                os.killpg(process.pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+            try:
+                process.wait(3)
+            except subprocess.TimeoutExpired:
+                pass
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except (ProcessLookupError, PermissionError):
+            pass
+        try:
+            process.wait(3)
+        except subprocess.TimeoutExpired:
+            pass
+        if process.stdout:
+            process.stdout.close()
+
+    def stop(self):
+        if self.stopped:
+            return
+        self.stopped = True
+        for entry in reversed(self.processes):
+            self._terminate(entry)
+        self.processes = []
+        if self.root:
+            self.flush()
+        if self.watchdog:
+            pid, pipe = self.watchdog
+            os.close(pipe)  # the watchdog now sweeps up anything left over and ends
+            os.waitpid(pid, 0)
+            self.watchdog = None
+        if self.root and self.keep:
+            print("kept the session's files in " + self.root, file=sys.stderr)
+
+
+def install_signal_handlers(session):
+    def stop(signum, frame):
+        session.stop()
+        sys.exit(128 + signum)
+    for signum in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+        signal.signal(signum, stop)
+    atexit.register(session.stop)
+
+
+def print_speech(label, utterances):
+    print("== %s" % label)
+    if not utterances:
+        print("   (nothing)")
+    for utterance in utterances:
+        print("   %s" % utterance)
+    sys.stdout.flush()
+
+
+def main():
+    parser = argparse.ArgumentParser(
+        description=__doc__.split("\n\n")[0],
+        epilog=__doc__.split("\n\n", 1)[1], formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--program", required=True, help="the program to run")
+    parser.add_argument("--arg", action="append", default=[], help="an argument for it")
+    parser.add_argument("--step", action="append", default=[], help="a step (see below)")
+    parser.add_argument("--timeout", type=float, default=20, help="for 'until' (20 s)")
+    parser.add_argument("--quiet", type=float, default=1.5,
+                        help="silence that ends a step (1.5 s)")
+    parser.add_argument("--startup", default="Adventure Game",
+                        help="what Orca says once the program is up ('Adventure Game')")
+    parser.add_argument("--keep", action="store_true", help="keep the temporary directory")
+    parser.add_argument("--verbose", action="store_true", help="report the set-up on stderr")
+    options = parser.parse_args()
+
+    session = Session(os.path.abspath(options.program), options.arg, options.verbose,
+                      options.keep)
+    install_signal_handlers(session)
+    status = 0
+    try:
+        session.__enter__()
+        mark = 0
+        if not session.wait_for(mark, options.startup, 60):
+            status = 1
+        print_speech("start-up", session.settle(mark, options.quiet))
+        for step in options.step:
+            verb, _, rest = step.partition(" ")
+            mark = session.mark()
+            if verb == "key":
+                session.key(rest)
+                said = session.settle(mark, options.quiet)
+            elif verb == "type":
+                session.type(rest)
+                said = session.settle(mark, options.quiet)
+            elif verb == "wait":
+                time.sleep(float(rest))
+                said = session.said_since(mark)
+            elif verb == "until":
+                if not session.wait_for(mark, rest, options.timeout):
+                    status = 1
+                    step += "  (TIMED OUT)"
+                said = session.said_since(mark)
+            elif verb == "settle":
+                said = session.settle(mark, options.quiet)
+            else:
+                parser.error("unknown step: " + step)
+            print_speech(step, said)
+    except MissingTools as error:
+        print("not installed: %s" % error, file=sys.stderr)
+        status = 77
+    except StartFailure as error:
+        print("could not start: %s" % error, file=sys.stderr)
+        status = 2
+    finally:
+        session.stop()
+    return status
+
+
+if __name__ == "__main__":
+    sys.exit(main())

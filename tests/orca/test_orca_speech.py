@@ -1,0 +1,183 @@
+#!/usr/bin/python3
+"""Plays the game by key presses under the Orca screen reader and checks what Orca says.
+
+Each flow runs in a fresh session (see orca_session.py), so that one failure does not carry
+over into the next flow. Prints, per step, everything Orca said and which expectations were
+met. Exits 0 when all were, 1 when one was not, 77 (skipped) when Orca or another tool is not
+installed, unless the environment variable CI is set: there, a missing tool is a failure.
+"""
+
+import argparse
+import os
+import re
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from orca_session import (MissingTools, Session, StartFailure,  # noqa: E402
+                          install_signal_handlers, missing_tools)
+
+WELCOME = "Hello! Welcome to 'Vorlakin'! Type 'start' to continue."
+HOW_TO_PLAY = "To go north, type 'n'. To go south, type 's'."
+ABOUT = "'Vorlakin' was made by the Vorlakin team."
+FIRST = "Enter the first high score."
+SECOND = "Enter the second high score."
+NOT_A_NUMBER = "Enter a number, for example 750."
+
+# Orca may take a while on a busy machine; a step that still lacks something ends only after
+# this much silence.
+SILENCE_WHEN_MISSING = 5.0
+SILENCE_WHEN_MET = 0.8
+STEP_LIMIT = 30.0
+
+
+class Phrase:
+    """Said somewhere after the step, as words of their own."""
+
+    def __init__(self, text):
+        self.text = text
+        self.pattern = re.compile(r"(?<!\w)%s(?!\w)" % re.escape(" ".join(text.split())))
+
+    def met(self, utterances):
+        return bool(self.pattern.search(" ".join(u.text for u in utterances)))
+
+    def __str__(self):
+        return repr(self.text)
+
+
+class Whole(Phrase):
+    """Said as an utterance of its own: a text box's whole contents, not a prefix of them."""
+
+    def met(self, utterances):
+        return any(re.sub(r"( selected)?[. ]*$", "", u.text) == self.text for u in utterances)
+
+    def __str__(self):
+        return "%r on its own" % self.text
+
+
+FLOWS = {
+    "start-up": [
+        (None, [Phrase("Adventure Game"), Whole("Command"), Phrase(WELCOME)]),
+    ],
+    "pages": [
+        ("key ctrl+h", [Phrase(HOW_TO_PLAY)]),
+        ("key ctrl+a", [Phrase(ABOUT)]),
+        ("key ctrl+a", [Phrase(ABOUT)]),
+    ],
+    "show room": [
+        ("key ctrl+shift+F1", [Whole("0")]),
+    ],
+    "table": [
+        ("key ctrl+c", [Phrase("Form2")] + [Phrase(s) for s in ("1000", "800", "600", "400",
+                                                                  "200")]),
+        ("key Return", [Phrase("Adventure Game")]),
+    ],
+    "entry": [
+        ("key ctrl+o", [Phrase("Form3"), Phrase(FIRST), Whole("0")]),
+        ("type 950", []),
+        ("key Tab space", [Phrase(SECOND), Whole("950")]),
+        ("type abc", []),
+        ("key Tab space", [Phrase(NOT_A_NUMBER)]),
+        ("key Return", [Phrase("Form3")]),
+    ],
+}
+
+
+def act(session, action):
+    verb, _, argument = action.partition(" ")
+    if verb == "key":
+        session.key(argument)
+    elif verb == "type":
+        session.type(argument)
+    else:
+        raise ValueError(action)
+
+
+def run_step(session, action, expectations):
+    """Acts, then waits until everything expected has been said or Orca has fallen silent."""
+    mark = 0 if action is None else session.mark()
+    if action is not None:
+        act(session, action)
+    start = last_change = time.monotonic()
+    count = -1
+    while True:
+        said = [u for u in session.said_since(mark) if not u.key_echo]
+        now = time.monotonic()
+        if len(said) != count:
+            count, last_change = len(said), now
+        met = all(e.met(said) for e in expectations)
+        silence = SILENCE_WHEN_MET if met else SILENCE_WHEN_MISSING
+        if now - last_change >= silence or now - start >= STEP_LIMIT:
+            return session.said_since(mark)
+        time.sleep(0.1)
+
+
+def run_flow(program, name, steps, verbose):
+    print("--- %s" % name, flush=True)
+    failures = 0
+    try:
+        with Session(program, verbose=verbose) as session:
+            install_signal_handlers(session)
+            deadline = time.monotonic() + 60
+            while not session.wait_for(0, "Adventure Game", 0.5):
+                if session.program_process.poll() is not None or time.monotonic() > deadline:
+                    print("    the game's window was never announced; Orca said:")
+                    for utterance in session.said_since(0):
+                        print("      Orca: %s" % utterance)
+                    return 1
+            if steps[0][0] is not None:
+                run_step(session, None, [])
+            for action, expectations in steps:
+                said = run_step(session, action, expectations)
+                print("  > %s" % (action or "(start)"))
+                for utterance in said:
+                    print("      Orca: %s" % utterance)
+                spoken = [u for u in said if not u.key_echo]
+                for expectation in expectations:
+                    ok = expectation.met(spoken)
+                    failures += not ok
+                    print("    %s %s" % ("ok     " if ok else "MISSING", expectation))
+                sys.stdout.flush()
+                if session.program_process.poll() is not None:
+                    print("    the game ended, status %d" % session.program_process.returncode)
+                    return failures + 1
+    except StartFailure as error:
+        print("    could not start: %s" % error)
+        return 1
+    return failures
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--program", required=True, help="the game to run")
+    parser.add_argument("--flow", action="append", choices=sorted(FLOWS),
+                        help="run only this flow (repeatable)")
+    parser.add_argument("--verbose", action="store_true", help="report the set-up on stderr")
+    options = parser.parse_args()
+
+    missing = missing_tools()
+    if missing:
+        print("not installed: %s" % ", ".join(missing))
+        if os.environ.get("CI"):
+            print("CI is set, so this is a failure: tools/install-deps.sh should install them")
+            return 1
+        return 77
+
+    started = time.monotonic()
+    failed = []
+    try:
+        for name, steps in FLOWS.items():
+            if options.flow and name not in options.flow:
+                continue
+            if run_flow(os.path.abspath(options.program), name, steps, options.verbose):
+                failed.append(name)
+    except MissingTools as error:
+        print("not installed: %s" % error)
+        return 1
+    print("--- %d s; %s" % (time.monotonic() - started,
+                            "flows failed: " + ", ".join(failed) if failed else "all flows passed"))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -20,6 +20,17 @@ from orca_session import (MissingTools, Session, StartFailure,  # noqa: E402
 WELCOME = "Hello! Welcome to 'Vorlakin'! Type 'start' to continue."
 HOW_TO_PLAY = "To go north, type 'n'. To go south, type 's'."
 ABOUT = "'Vorlakin' was made by the Vorlakin team."
+CHARACTERS = [
+    "Alan --- 18. Brave, always the first to fight.",
+    "Jane --- 16. Excellent at spell casting.",
+    "Ricky -- 17. Strong, can carry many objects.",
+    "Mary --- 19. Cunning, easily solves most puzzles.",
+    "Quince - 14. Photographic memory, never gets lost.",
+    "Bird ------- Fly up or over things.",
+    "Mouse ------ Go in small holes.",
+    "Porcupine -- Break bubbles or glass.",
+    "Dog -------- Carry back heavy items.",
+]
 FIRST = "Enter the first high score."
 SECOND = "Enter the second high score."
 NOT_A_NUMBER = "Enter a number, for example 750."
@@ -55,17 +66,51 @@ class Whole(Phrase):
         return "%r on its own" % self.text
 
 
+class Once(Phrase):
+    """Said exactly once: a page is not read twice for one command."""
+
+    def met(self, utterances):
+        return len(self.pattern.findall(" ".join(u.text for u in utterances))) == 1
+
+    def __str__(self):
+        return "%r once" % self.text
+
+
+class Lines:
+    """Said in this order, each line an utterance of its own."""
+
+    def __init__(self, lines):
+        self.lines = lines
+
+    def met(self, utterances):
+        said = [" ".join(u.text.split()) for u in utterances]
+        try:
+            at = [said.index(line) for line in self.lines]
+        except ValueError:
+            return False
+        return at == sorted(at)
+
+    def __str__(self):
+        return "%d lines, one utterance each, in order" % len(self.lines)
+
+
 FLOWS = {
     "start-up": [
         (None, [Phrase("Adventure Game"), Whole("Command"), Phrase(WELCOME)]),
     ],
     "pages": [
-        ("key ctrl+h", [Phrase(HOW_TO_PLAY)]),
-        ("key ctrl+a", [Phrase(ABOUT)]),
-        ("key ctrl+a", [Phrase(ABOUT)]),
+        ("key ctrl+h", [Once(HOW_TO_PLAY)]),
+        ("key ctrl+a", [Once(ABOUT)]),
+        ("key ctrl+a", [Once(ABOUT)]),
+        # The menus by keyboard: each item with its keys, and a page line by line.
+        ("key alt", [Phrase("Game")]),
+        ("key Down", [Phrase("New Game F2")]),
+        ("key Up", [Phrase("Characters")]),
+        ("key Return", [Lines(CHARACTERS)]),
     ],
     "show room": [
         ("key ctrl+shift+F1", [Whole("0")]),
+        ("key F2", [Once(WELCOME), Whole("blank")]),
     ],
     "table": [
         ("key ctrl+c", [Phrase("Form2")] + [Phrase(s) for s in ("1000", "800", "600", "400",
@@ -78,7 +123,7 @@ FLOWS = {
         ("key Tab space", [Phrase(SECOND), Whole("950")]),
         ("type abc", []),
         ("key Tab space", [Phrase(NOT_A_NUMBER)]),
-        ("key Return", [Phrase("Form3")]),
+        ("key Return", [Phrase("Form3"), Phrase(SECOND), Whole("abc")]),
     ],
 }
 

@@ -1,9 +1,12 @@
 #include "core/Program.h"
 
 #include "core/Windows.h"
+#include "ui/AppIcon.h"
 #include "ui/Window.h"
+#include "ui/WindowSystem.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStringList>
 
 namespace {
@@ -51,12 +54,9 @@ int runProgram(int argc, char* argv[], const std::function<void()>& started) {
     static char programName[] = "vorlakin";
     static char* fallbackArgv[] = {programName, nullptr};
     int qtArgc = 1;
-    QApplication application(qtArgc, argc > 0 && argv[0] ? argv : fallbackArgv);
-    QApplication::setApplicationName(QStringLiteral("vorlakin"));
-    // Becomes the windows' app id on Wayland, by which the desktop finds their menu entry and
-    // icon. X11 goes by WM_CLASS "vorlakin", which the entry's StartupWMClass names.
-    QGuiApplication::setDesktopFileName(QStringLiteral(VORLAKIN_APP_ID));
-    QApplication::setQuitOnLastWindowClosed(false);
+    const auto application =
+        ui::openWindowSystem(qtArgc, argc > 0 && argv[0] ? argv : fallbackArgv);
+    setUpApplication();
 
     StartProgram();
     if (started)
@@ -64,6 +64,16 @@ int runProgram(int argc, char* argv[], const std::function<void()>& started) {
     const int status = QApplication::exec();
     releaseWindows();
     return status;
+}
+
+void setUpApplication() {
+    QApplication::setApplicationName(QStringLiteral("vorlakin"));
+    // Becomes the windows' app id on Wayland, by which the desktop finds their menu entry and
+    // icon. X11 goes by WM_CLASS "vorlakin", which the entry's StartupWMClass names.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORLAKIN_APP_ID));
+    // Every window and message box takes it, for the title bar and the window switcher.
+    QApplication::setWindowIcon(ui::appIcon());
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void StartProgram() {

@@ -116,7 +116,7 @@ private Q_SLOTS:
         const QString x = deadXDisplay();
         QTest::newRow("X display that does not answer")
             << QStringList() << withoutDisplay({{QStringLiteral("DISPLAY"), x}})
-            << QStringLiteral("the X display %1 does not answer").arg(x);
+            << QStringLiteral("the X display %1 does not answer or refuses the connection").arg(x);
         QTest::newRow("X11 chosen, DISPLAY not set")
             << QStringList()
             << withoutDisplay({{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")}})
@@ -144,8 +144,9 @@ private Q_SLOTS:
             QTest::newRow("neither Wayland nor X11 answers")
                 << QStringList()
                 << withoutDisplay(deadWayland + Environment{{QStringLiteral("DISPLAY"), x}})
-                << QStringLiteral("no Wayland compositor answers at WAYLAND_DISPLAY="
-                                  "wayland-nothing, and the X display %1 does not answer")
+                << QStringLiteral(
+                       "no Wayland compositor answers at WAYLAND_DISPLAY="
+                       "wayland-nothing, and the X display %1 does not answer or refuses")
                        .arg(x);
         } else {
             QTest::newRow("Wayland chosen, its plugin not installed")

@@ -71,9 +71,11 @@ struct PlatformFailure {
         }
         // Qt tries X11 last even without DISPLAY; that failure only matters when it is the one.
         if (xcbFailed && (!xDisplay.isEmpty() || causes.isEmpty()))
-            causes.append(xDisplay.isEmpty()
-                              ? QStringLiteral("no X display (DISPLAY is not set)")
-                              : QStringLiteral("the X display %1 does not answer").arg(xDisplay));
+            causes.append(
+                xDisplay.isEmpty()
+                    ? QStringLiteral("no X display (DISPLAY is not set)")
+                    : QStringLiteral("the X display %1 does not answer or refuses the connection")
+                          .arg(xDisplay));
         const bool chosen = !variable("QT_QPA_PLATFORM").isEmpty();
         for (const QString& plugin : missingPlugins)
             causes.append(

@@ -6,7 +6,6 @@
 #include "ui/WindowSystem.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStringList>
 
 namespace {
@@ -56,24 +55,19 @@ int runProgram(int argc, char* argv[], const std::function<void()>& started) {
     int qtArgc = 1;
     const auto application =
         ui::openWindowSystem(qtArgc, argc > 0 && argv[0] ? argv : fallbackArgv);
-    setUpApplication();
+    QApplication::setApplicationName(QStringLiteral("vorlakin"));
+    // Becomes the windows' app id on Wayland, by which the desktop finds their menu entry and
+    // icon. X11 goes by WM_CLASS "vorlakin", which the entry's StartupWMClass names.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORLAKIN_APP_ID));
+    QApplication::setQuitOnLastWindowClosed(false);
 
     StartProgram();
+    ui::setAppIconAfterFirstFrame(window(WindowId::Form1));
     if (started)
         started();
     const int status = QApplication::exec();
     releaseWindows();
     return status;
-}
-
-void setUpApplication() {
-    QApplication::setApplicationName(QStringLiteral("vorlakin"));
-    // Becomes the windows' app id on Wayland, by which the desktop finds their menu entry and
-    // icon. X11 goes by WM_CLASS "vorlakin", which the entry's StartupWMClass names.
-    QGuiApplication::setDesktopFileName(QStringLiteral(VORLAKIN_APP_ID));
-    // Every window and message box takes it, for the title bar and the window switcher.
-    QApplication::setWindowIcon(ui::appIcon());
-    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void StartProgram() {

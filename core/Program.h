@@ -17,10 +17,6 @@ void setCommand(const QString& argumentText);
 // `started` runs once the main window is shown (a seam for tests that drive the real process).
 int runProgram(int argc, char* argv[], const std::function<void()>& started = {});
 
-// What the program sets on the application right after making it: its names for the desktop,
-// the windows' icon, and that only End ends it.
-void setUpApplication();
-
 // Creates the main window (its load handler sets the default high scores) and shows it.
 void StartProgram();
 

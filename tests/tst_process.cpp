@@ -181,6 +181,12 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 0);
     }
 
+    void windowsGetTheGameIcon() {
+        const Run run = runProbe("icon");
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output, QByteArray("48x48\n128x128\n256x256\n"));
+    }
+
     void qtOptionsAreJustText() {
         // Were -platform honoured, the run would fail without a display.
         const QStringList arguments{QStringLiteral("-platform"), QStringLiteral("xcb"),

@@ -62,9 +62,11 @@ private Q_SLOTS:
     void initTestCase() {
         // No theme on the test machine: the windows show the built-in icon.
         QIcon::setThemeSearchPaths({emptyThemes_.path()});
-        setUpApplication();
     }
-    void init() { resetProgram(); }
+    void init() {
+        resetProgram();
+        QApplication::setWindowIcon(QIcon());
+    }
     void cleanupTestCase() { releaseWindows(); }
 
     void builtInIconIsTheCommittedOne() {
@@ -77,7 +79,7 @@ private Q_SLOTS:
     }
 
     void everyWindowCarriesIt() {
-        startProgram();
+        startWithIcon();
         SwitchWindow(WindowId::Form1, WindowId::Form2);
         SwitchWindow(WindowId::Form2, WindowId::Form3);
         for (const auto id : {WindowId::Form1, WindowId::Form2, WindowId::Form3})
@@ -85,7 +87,7 @@ private Q_SLOTS:
     }
 
     void theMessageBoxCarriesIt() {
-        startProgram();
+        startWithIcon();
         const ui::MessagePresenter recorder = ui::setMessagePresenter({});
         QImage seen;
         QTimer::singleShot(0, [&seen] {
@@ -114,6 +116,14 @@ private Q_SLOTS:
     }
 
 private:
+    // As the program starts: the icon follows the main window's first frame.
+    static void startWithIcon() {
+        StartProgram();
+        ui::setAppIconAfterFirstFrame(window(WindowId::Form1));
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
+        QVERIFY(QTest::qWaitForWindowActive(&window(WindowId::Form1)));
+    }
+
     QTemporaryDir emptyThemes_;
 };
 

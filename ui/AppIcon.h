@@ -1,7 +1,7 @@
 #pragma once
 
 class QIcon;
-class QString;
+class QWidget;
 
 namespace ui {
 
@@ -12,5 +12,10 @@ QIcon appIcon();
 
 // The copy built into the program, 48, 128 and 256 pixels.
 QIcon builtInAppIcon();
+
+// Makes appIcon the icon of every window and message box, for the title bar and the window
+// switcher, once `firstWindow` has shown its first frame. Reading the icon theme and decoding
+// the icon take about a tenth of the start, and no frame waits for them.
+void setAppIconAfterFirstFrame(QWidget& firstWindow);
 
 } // namespace ui

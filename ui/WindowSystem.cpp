@@ -69,13 +69,6 @@ struct PlatformFailure {
                                                "WAYLAND_DISPLAY=%1")
                                     .arg(display));
         }
-        // Qt tries X11 last even without DISPLAY; that failure only matters when it is the one.
-        if (xcbFailed && (!xDisplay.isEmpty() || causes.isEmpty()))
-            causes.append(
-                xDisplay.isEmpty()
-                    ? QStringLiteral("no X display (DISPLAY is not set)")
-                    : QStringLiteral("the X display %1 does not answer or refuses the connection")
-                          .arg(xDisplay));
         const bool chosen = !variable("QT_QPA_PLATFORM").isEmpty();
         for (const QString& plugin : missingPlugins)
             causes.append(
@@ -84,6 +77,13 @@ struct PlatformFailure {
                                      "\"%1\", which Qt does not have")
                           .arg(plugin)
                     : QStringLiteral("Qt's platform plugin \"%1\" is not installed").arg(plugin));
+        // Qt tries X11 last even without DISPLAY; that failure only matters when it is the one.
+        if (xcbFailed && (!xDisplay.isEmpty() || causes.isEmpty()))
+            causes.append(
+                xDisplay.isEmpty()
+                    ? QStringLiteral("no X display (DISPLAY is not set)")
+                    : QStringLiteral("the X display %1 does not answer or refuses the connection")
+                          .arg(xDisplay));
         for (const QString& plugin : pluginsThatDidNotStart) {
             const bool explained = (plugin == QLatin1String("xcb") && xcbFailed) ||
                                    (plugin.startsWith(QLatin1String("wayland")) && waylandFailed);
@@ -99,7 +99,10 @@ struct PlatformFailure {
         if (!missingPlugins.isEmpty())
             advice = chosen ? QStringLiteral("Unset QT_QPA_PLATFORM, or set it to one of: %1.")
                                   .arg(availablePlugins)
-                            : QStringLiteral("Install the package qt6-qpa-plugins.");
+                            : QStringLiteral("Install the package %1.")
+                                  .arg(missingPlugins.first().startsWith(QLatin1String("wayland"))
+                                           ? QStringLiteral("qt6-wayland")
+                                           : QStringLiteral("qt6-qpa-plugins"));
         else if (waylandFailed || xcbFailed)
             advice =
                 xDisplay.isEmpty()

@@ -1,7 +1,9 @@
 #include "core/Program.h"
 
 #include "core/Windows.h"
+#include "ui/AppIcon.h"
 #include "ui/Window.h"
+#include "ui/WindowSystem.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -51,7 +53,8 @@ int runProgram(int argc, char* argv[], const std::function<void()>& started) {
     static char programName[] = "vorlakin";
     static char* fallbackArgv[] = {programName, nullptr};
     int qtArgc = 1;
-    QApplication application(qtArgc, argc > 0 && argv[0] ? argv : fallbackArgv);
+    const auto application =
+        ui::openWindowSystem(qtArgc, argc > 0 && argv[0] ? argv : fallbackArgv);
     QApplication::setApplicationName(QStringLiteral("vorlakin"));
     // Becomes the windows' app id on Wayland, by which the desktop finds their menu entry and
     // icon. X11 goes by WM_CLASS "vorlakin", which the entry's StartupWMClass names.
@@ -59,6 +62,7 @@ int runProgram(int argc, char* argv[], const std::function<void()>& started) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     StartProgram();
+    ui::setAppIconAfterFirstFrame(window(WindowId::Form1));
     if (started)
         started();
     const int status = QApplication::exec();

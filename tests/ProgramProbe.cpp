@@ -4,12 +4,14 @@
 //   new-game  run New Game, print the command box's length and text (UTF-8, hex), then F3
 //   table     open the high-score table and stay (for screenshots)
 //   entry     open the old-high-score entry window and stay (for screenshots)
+//   icon      print the windows' icon's sizes once it is set, then F3
 #include "core/Program.h"
 #include "core/Windows.h"
 #include "forms/main/Form1.h"
 #include "ui/TextBox.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTest>
 #include <QTimer>
 
@@ -34,6 +36,12 @@ void runScript() {
         const QByteArray text = theForm1().Text1->text().toUtf8();
         std::printf("%lld\n%s\n", static_cast<long long>(theForm1().Text1->text().size()),
                     text.toHex().constData());
+        std::fflush(stdout);
+        pressEndGame();
+    } else if (script == "icon") {
+        (void)QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }, 10000);
+        for (const QSize size : QApplication::windowIcon().availableSizes())
+            std::printf("%dx%d\n", size.width(), size.height());
         std::fflush(stdout);
         pressEndGame();
     } else if (script == "table") {

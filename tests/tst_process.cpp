@@ -1,5 +1,10 @@
-// The real program as a process: how it ends, and what its command line does.
+// The real program as a process: how it ends, what its command line does, and what it says
+// where no window can open.
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -8,13 +13,24 @@ struct Run {
     int exitCode = -1;
     QProcess::ExitStatus status = QProcess::CrashExit;
     QByteArray output;
+    QByteArray error;
 };
 
-Run runProbe(const QByteArray& script, const QString& program, const QStringList& arguments) {
+// Variables to set; an empty value removes the variable.
+using Environment = QList<std::pair<QString, QString>>;
+
+Run runProbe(const QByteArray& script, const QString& program, const QStringList& arguments,
+             const Environment& changes = {
+                 {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")}}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("VORLAKIN_PROBE"), QString::fromLatin1(script));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const auto& [name, value] : changes) {
+        if (value.isEmpty())
+            environment.remove(name);
+        else
+            environment.insert(name, value);
+    }
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     Run run;
@@ -26,6 +42,7 @@ Run runProbe(const QByteArray& script, const QString& program, const QStringList
     run.exitCode = process.exitCode();
     run.status = process.exitStatus();
     run.output = process.readAllStandardOutput();
+    run.error = process.readAllStandardError();
     return run;
 }
 
@@ -39,6 +56,30 @@ QString commandBoxAfterNewGame(const Run& run) {
     if (lines.size() < 2)
         return QStringLiteral("<no output>");
     return QString::fromUtf8(QByteArray::fromHex(lines[1]));
+}
+
+// The environment of a terminal outside any desktop session, with `changes` on top.
+Environment withoutDisplay(const Environment& changes = {}) {
+    Environment environment;
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "XDG_RUNTIME_DIR"})
+        environment.append({QString::fromLatin1(name), QString()});
+    return environment + changes;
+}
+
+// An X display number at which no server runs.
+QString deadXDisplay() {
+    int number = 77;
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)) ||
+           QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)))
+        ++number;
+    return QStringLiteral(":%1").arg(number);
+}
+
+bool waylandPluginInstalled() {
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                         QStringLiteral("/platforms"));
+    return !platforms.entryList({QStringLiteral("libqwayland-generic*")}).isEmpty();
 }
 
 } // namespace
@@ -57,6 +98,93 @@ private Q_SLOTS:
         const Run run = runProbe("end-key");
         QCOMPARE(run.status, QProcess::NormalExit);
         QCOMPARE(run.exitCode, 0);
+    }
+
+    void noWindowCanOpen_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Environment>("environment");
+        QTest::addColumn<QString>("says");
+        const QString noDisplay = QStringLiteral(
+            "vorlakin: cannot open a window: no display (DISPLAY and WAYLAND_DISPLAY are not "
+            "set). Start it from a desktop session.\n");
+        QTest::newRow("no display") << QStringList() << withoutDisplay() << noDisplay;
+        // Were -platform honoured, the run would start.
+        QTest::newRow("no display, -platform offscreen")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")}
+            << withoutDisplay() << noDisplay;
+
+        const QString x = deadXDisplay();
+        QTest::newRow("X display that does not answer")
+            << QStringList() << withoutDisplay({{QStringLiteral("DISPLAY"), x}})
+            << QStringLiteral("the X display %1 does not answer or refuses the connection").arg(x);
+        QTest::newRow("X11 chosen, DISPLAY not set")
+            << QStringList()
+            << withoutDisplay({{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")}})
+            << QStringLiteral("no X display (DISPLAY is not set)");
+        QTest::newRow("no such platform plugin")
+            << QStringList()
+            << withoutDisplay({{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("nosuchplugin")},
+                               {QStringLiteral("DISPLAY"), x}})
+            << QStringLiteral("QT_QPA_PLATFORM names the platform plugin \"nosuchplugin\", which "
+                              "Qt does not have. Unset QT_QPA_PLATFORM, or set it to one of: ");
+        QTest::newRow("Wayland chosen, XDG_RUNTIME_DIR not set")
+            << QStringList()
+            << withoutDisplay({{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland")}})
+            << QStringLiteral("no Wayland compositor can be found (XDG_RUNTIME_DIR is not set)");
+
+        static const QTemporaryDir runtimeDirectory;
+        const Environment deadWayland{
+            {QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory.path()},
+            {QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-nothing")}};
+        if (waylandPluginInstalled()) {
+            QTest::newRow("Wayland compositor that does not answer")
+                << QStringList() << withoutDisplay(deadWayland)
+                << QStringLiteral("no Wayland compositor answers at "
+                                  "WAYLAND_DISPLAY=wayland-nothing. Start it");
+            QTest::newRow("neither Wayland nor X11 answers")
+                << QStringList()
+                << withoutDisplay(deadWayland + Environment{{QStringLiteral("DISPLAY"), x}})
+                << QStringLiteral(
+                       "no Wayland compositor answers at WAYLAND_DISPLAY="
+                       "wayland-nothing, and the X display %1 does not answer or refuses")
+                       .arg(x);
+        } else {
+            QTest::newRow("Wayland chosen, its plugin not installed")
+                << QStringList()
+                << withoutDisplay(deadWayland + Environment{{QStringLiteral("QT_QPA_PLATFORM"),
+                                                             QStringLiteral("wayland")}})
+                << QStringLiteral("platform plugin \"wayland\", which Qt does not have");
+        }
+    }
+
+    void noWindowCanOpen() {
+        QFETCH(QStringList, arguments);
+        QFETCH(Environment, environment);
+        QFETCH(QString, says);
+        const Run run = runProbe("close", QStringLiteral(VORLAKIN_PROBE), arguments, environment);
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 1);
+        const QString error = QString::fromLocal8Bit(run.error);
+        QVERIFY2(error.startsWith(QStringLiteral("vorlakin: cannot open a window: ")),
+                 qPrintable(error));
+        QVERIFY2(error.contains(says), qPrintable(error));
+        QVERIFY2(error.endsWith(QLatin1Char('\n')) && error.count(QLatin1Char('\n')) == 1,
+                 qPrintable(error));
+        QVERIFY(run.output.isEmpty());
+    }
+
+    void offscreenNeedsNoDisplay() {
+        const Run run = runProbe(
+            "close", QStringLiteral(VORLAKIN_PROBE), {},
+            withoutDisplay({{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")}}));
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 0);
+    }
+
+    void windowsGetTheGameIcon() {
+        const Run run = runProbe("icon");
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output, QByteArray("48x48\n128x128\n256x256\n"));
     }
 
     void qtOptionsAreJustText() {

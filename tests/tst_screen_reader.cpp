@@ -196,6 +196,51 @@ private Q_SLOTS:
         QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Enter the first high score."));
     }
 
+    // A reader reviews the text area in the lines it shows: at each line feed, and wrapped
+    // within its width.
+    void theTextAreaIsReadInTheLinesItShows() {
+        theForm1().mnuCharacters_Click();
+        auto* area = QAccessible::queryAccessibleInterface(theForm1().Label1);
+        QCOMPARE(area->text(QAccessible::Name), TextPages::characters());
+        auto* text = area->textInterface();
+        QVERIFY(text);
+        QStringList lines;
+        for (int offset = 0, start = 0, end = 0; offset < text->characterCount(); offset = end) {
+            lines.append(text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end));
+            QCOMPARE(start, offset);
+        }
+        QCOMPARE(lines.join(QString()), TextPages::characters());
+        QCOMPARE(lines.size(), 10); // the nine lines and the empty one
+        QCOMPARE(lines[5], QStringLiteral("\n"));
+
+        theForm1().mnuHowtoPlay_Click();
+        const QRect shown(theForm1().Label1->mapToGlobal(QPoint(0, 0)), theForm1().Label1->size());
+        int start = 0;
+        int end = 0;
+        int lineCount = 0;
+        int lastTop = -1;
+        for (int offset = 0; offset < text->characterCount(); offset = end, ++lineCount) {
+            const QString line =
+                text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+            const QRect first = text->characterRect(start);
+            QVERIFY(shown.contains(first));
+            QVERIFY(first.top() > lastTop);
+            lastTop = first.top();
+            QCOMPARE(text->offsetAtPoint(first.center()), start);
+            QVERIFY(line.size() < 80); // wrapped at the label's width, about 76 columns
+        }
+        QVERIFY(lineCount > 1);
+    }
+
+    void thePromptIsTheEntryBoxsLabel() {
+        pressKey(Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitForWindowActive(&theForm3()));
+        const auto labelled = QAccessible::queryAccessibleInterface(theForm3().Label1)
+                                  ->relations(QAccessible::Labelled);
+        QCOMPARE(labelled.size(), 1);
+        QCOMPARE(labelled.first().first->object(), theForm3().Text1);
+    }
+
     void menuItemsGiveTheirAcceleratorInTheFormReadersSpeak() {
         const QList<std::pair<QString, QString>> expected{
             {QStringLiteral("New Game"), QStringLiteral(";;F2")},

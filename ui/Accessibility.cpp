@@ -1,7 +1,9 @@
 #include "ui/Accessibility.h"
 
+#include "ui/AccessibleLabel.h"
 #include "ui/AccessibleMenuItem.h"
 #include "ui/AccessibleTextBox.h"
+#include "ui/Label.h"
 #include "ui/MenuItem.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
@@ -19,6 +21,8 @@ QAccessibleInterface* accessibleInterface(const QString&, QObject* object) {
         return new QAccessibleWidget(window, QAccessible::Window);
     if (auto* box = dynamic_cast<TextBox*>(object))
         return new AccessibleTextBox(box);
+    if (auto* label = dynamic_cast<Label*>(object))
+        return new AccessibleLabel(label);
     if (auto* item = dynamic_cast<MenuItem*>(object)) {
         if (auto* menu = qobject_cast<QMenu*>(item->parent()))
             return new AccessibleMenuItem(menu, item);

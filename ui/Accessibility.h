@@ -4,7 +4,7 @@ class QObject;
 
 namespace ui {
 
-// Gives the windows, text boxes and menu items the interfaces screen readers get from them.
+// Gives the windows, labels, text boxes and menu items the interfaces screen readers get from them.
 // Runs once, before the first window is made.
 void installAccessibleInterfaces();
 

@@ -72,8 +72,10 @@ AddVoice "en" "MALE1" "default"
 """
 
 RECORD_START = re.compile(r"^\d\d:\d\d:\d\d\.\d{6} - ", re.M)
-# The text, then what Orca logs of the voice: " voice=NAME" and the voice's settings "{...}".
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\S+)?(?: ?\{[^{}]*\})?\s*$", re.S)
+# The text, then what Orca logs of the voice: " voice=NAME" and the voice's settings "{...}"
+# (flat review logs them as a list "[{...}]", or "None").
+SPEECH = re.compile(
+    r"SPEECH OUTPUT: '(.*?)'(?: voice=\S+)?(?: ?(?:\{[^{}]*\}|\[[^\[\]]*\]|None))?\s*$", re.S)
 # Orca logs the keys it echoes with a blank between the text and the voice's settings.
 KEY_ECHO = re.compile(r"' \{[^{}]*\}\s*$")
 

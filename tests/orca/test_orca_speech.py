@@ -107,6 +107,12 @@ FLOWS = {
         ("key Down", [Phrase("New Game F2")]),
         ("key Up", [Phrase("Characters")]),
         ("key Return", [Lines(CHARACTERS)]),
+        # Read again line by line in flat review, from the top of the window.
+        ("key Insert+KP_Home", [Phrase("Game Help Debug")]),
+        ("key KP_Page_Up", [Phrase("Command GO")]),
+        ("key KP_Page_Up", [Lines(CHARACTERS[:1])]),
+        ("key KP_Page_Up", [Lines(CHARACTERS[1:2])]),
+        ("key KP_Subtract", [Phrase("Leaving flat review")]),
     ],
     "show room": [
         ("key ctrl+shift+F1", [Whole("0")]),

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QAccessibleWidget>
+#include <QTextLayout>
+
+class QLabel;
+
+namespace ui {
+
+// What a screen reader gets from a label: its caption as its name, as from Qt's own interface,
+// and also as text in the lines the label shows, so that a reader can review a page of the
+// text area line by line (Orca's flat review) instead of as one piece.
+class AccessibleLabel : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleLabel(QLabel* label);
+
+    void* interface_cast(QAccessible::InterfaceType type) override;
+    QString text(QAccessible::Text kind) const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override;
+
+    // QAccessibleTextInterface: the caption, read only, in its shown lines.
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                             int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                            int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                         int* endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+private:
+    QLabel* label() const;
+    // The caption broken into lines as the label breaks it: at each line feed and, within its
+    // width, at word boundaries.
+    const QTextLayout& layout() const;
+    QString lineText(int line, int* startOffset, int* endOffset) const;
+
+    mutable QTextLayout layout_;
+    mutable QString laidOutText_;
+    mutable int laidOutWidth_ = -1;
+};
+
+} // namespace ui

@@ -107,18 +107,15 @@ void Form3::Command1_Click() {
 }
 
 void Form3::showEvent(QShowEvent* event) {
-    {
-        // A screen reader hears the selection with the box when the window comes up; said
-        // before, it would come ahead of the window's caption.
-        const ui::QuietTextChange quiet(*Text1);
-        editEntry();
-    }
+    editEntry();
     ui::Window::showEvent(event);
 }
 
 // Back in the entry box with its number selected, so the next number typed replaces it. Coming
-// back to the box also has a screen reader say the prompt, its label, anew.
+// back to the box also has a screen reader say the prompt, its label, anew, and the selection
+// with it: told on its own as well, it would come twice, or ahead of the window's caption.
 void Form3::editEntry() {
+    const ui::QuietTextChange quiet(*Text1);
     Text1->setFocus();
     Text1->selectAll();
 }

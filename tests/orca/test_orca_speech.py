@@ -76,6 +76,16 @@ class Once(Phrase):
         return "%r once" % self.text
 
 
+class First(Phrase):
+    """Said first, before anything else: a window's caption before what is in it."""
+
+    def met(self, utterances):
+        return bool(utterances) and bool(self.pattern.search(utterances[0].text))
+
+    def __str__(self):
+        return "%r first" % self.text
+
+
 class Lines:
     """Said in this order, each line an utterance of its own."""
 
@@ -124,12 +134,12 @@ FLOWS = {
         ("key Return", [Phrase("Adventure Game")]),
     ],
     "entry": [
-        ("key ctrl+o", [Phrase("Form3"), Phrase(FIRST), Whole("0")]),
+        ("key ctrl+o", [First("Form3"), Phrase(FIRST), Whole("0")]),
         ("type 950", []),
         ("key Tab space", [Phrase(SECOND), Whole("950")]),
         ("type abc", []),
         ("key Tab space", [Phrase(NOT_A_NUMBER)]),
-        ("key Return", [Phrase("Form3"), Phrase(SECOND), Whole("abc")]),
+        ("key Return", [First("Form3"), Phrase(SECOND), Whole("abc")]),
     ],
 }
 

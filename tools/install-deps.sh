@@ -23,9 +23,9 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo="sudo"
 fi
 
-log="${TMPDIR:-/tmp}/vorlakin-install-deps.log"
+# A fresh file of this run's own, whoever ran the last one.
+log="$(mktemp --suffix=.log "${TMPDIR:-/tmp}/vorlakin-install-deps.XXXXXX")"
 echo "Installing ${missing[*]}"
-: >"$log"
 apt() { # apt-get arguments
     # sudo starts with a clean environment, so the front end is set on its command line.
     # Another apt may be at work (unattended upgrades on a fresh machine): wait for its lock.

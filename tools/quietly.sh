@@ -9,7 +9,8 @@ quietly() {
     local status=$?
     echo "Failed (status $status): $*" >&2
     if grep -q -E 'error:|Error|undefined reference' "$log"; then
-        grep -E -A 6 'error:|Error|undefined reference' "$log" | head -n 100 >&2
+        # -m, not head: under pipefail, a grep cut short by head would end the script here.
+        grep -E -m 30 -A 6 'error:|Error|undefined reference' "$log" >&2 || true
     else
         tail -n 30 "$log" >&2
     fi

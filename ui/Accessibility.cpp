@@ -3,12 +3,14 @@
 #include "ui/AccessibleLabel.h"
 #include "ui/AccessibleMenuItem.h"
 #include "ui/AccessibleTextBox.h"
+#include "ui/Announcer.h"
 #include "ui/Label.h"
 #include "ui/MenuItem.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
 
 #include <QAccessibleWidget>
+#include <QList>
 #include <QMenu>
 
 namespace ui {
@@ -27,10 +29,11 @@ QAccessibleInterface* accessibleInterface(const QString&, QObject* object) {
         if (auto* menu = qobject_cast<QMenu*>(item->parent()))
             return new AccessibleMenuItem(menu, item);
     }
-    return nullptr;
+    return Announcer::accessibleInterface(object);
 }
 
-QObject* quietObject = nullptr;
+// The boxes being changed quietly now, and the handler that was there before the first.
+QList<const QObject*> quietObjects;
 QAccessible::UpdateHandler handlerBeforeQuiet = nullptr;
 void passOnQuietly(QAccessibleEvent* event);
 
@@ -39,14 +42,15 @@ void passOn(QAccessibleEvent* event) {
         handlerBeforeQuiet(event);
         return;
     }
-    // Qt's own delivery to the screen reader runs when no handler is installed.
+    // Qt's own delivery to the screen reader runs when no handler is installed. It handles the
+    // event again from the start, which for the events that reach here does nothing twice.
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(passOnQuietly);
 }
 
 void passOnQuietly(QAccessibleEvent* event) {
-    if (event->object() == quietObject) {
+    if (quietObjects.contains(event->object())) {
         switch (event->type()) {
         case QAccessible::TextInserted:
         case QAccessible::TextRemoved:
@@ -69,15 +73,18 @@ void installAccessibleInterfaces() {
     (void)installed;
 }
 
-QuietTextChange::QuietTextChange(QObject& textBox) {
-    quietObject = &textBox;
-    handlerBeforeQuiet = QAccessible::installUpdateHandler(passOnQuietly);
+QuietTextChange::QuietTextChange(QObject& textBox) : textBox_(textBox) {
+    if (quietObjects.isEmpty())
+        handlerBeforeQuiet = QAccessible::installUpdateHandler(passOnQuietly);
+    quietObjects.append(&textBox_);
 }
 
 QuietTextChange::~QuietTextChange() {
-    QAccessible::installUpdateHandler(handlerBeforeQuiet);
-    handlerBeforeQuiet = nullptr;
-    quietObject = nullptr;
+    quietObjects.removeOne(&textBox_);
+    if (quietObjects.isEmpty()) {
+        QAccessible::installUpdateHandler(handlerBeforeQuiet);
+        handlerBeforeQuiet = nullptr;
+    }
 }
 
 } // namespace ui

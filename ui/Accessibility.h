@@ -9,7 +9,7 @@ namespace ui {
 void installAccessibleInterfaces();
 
 // While one exists, the text box's own reports of its changing text do not reach screen
-// readers; the change is announced in their place.
+// readers; what a reader should hear of the change is told otherwise.
 class QuietTextChange {
 public:
     explicit QuietTextChange(QObject& textBox);
@@ -17,6 +17,9 @@ public:
 
     QuietTextChange(const QuietTextChange&) = delete;
     QuietTextChange& operator=(const QuietTextChange&) = delete;
+
+private:
+    QObject& textBox_;
 };
 
 } // namespace ui

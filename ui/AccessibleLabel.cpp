@@ -66,49 +66,22 @@ void AccessibleLabel::selection(int, int* startOffset, int* endOffset) const {
     *startOffset = *endOffset = 0;
 }
 
-QString AccessibleLabel::text(int startOffset, int endOffset) const {
-    if (startOffset > endOffset)
-        return QString();
-    return label()->text().mid(startOffset, endOffset - startOffset);
+QString AccessibleLabel::wholeText() const {
+    return label()->text();
 }
 
-int AccessibleLabel::characterCount() const {
-    return static_cast<int>(label()->text().size());
+int AccessibleLabel::lineCount() const {
+    return layout().lineCount();
 }
 
-QString AccessibleLabel::lineText(int line, int* startOffset, int* endOffset) const {
+int AccessibleLabel::lineOf(int offset) const {
+    const QTextLine line = layout().lineForTextPosition(offset);
+    return line.isValid() ? line.lineNumber() : lineCount() - 1;
+}
+
+std::pair<int, int> AccessibleLabel::lineSpan(int line) const {
     const QTextLine shown = layout().lineAt(line);
-    if (!shown.isValid()) {
-        *startOffset = *endOffset = -1;
-        return QString();
-    }
-    *startOffset = shown.textStart();
-    *endOffset = shown.textStart() + shown.textLength();
-    return text(*startOffset, *endOffset);
-}
-
-QString AccessibleLabel::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary,
-                                          int* startOffset, int* endOffset) const {
-    if (boundary != QAccessible::LineBoundary)
-        return QAccessibleTextInterface::textBeforeOffset(offset, boundary, startOffset, endOffset);
-    const QTextLine line = layout().lineForTextPosition(std::min(offset, characterCount()));
-    return lineText(line.isValid() ? line.lineNumber() - 1 : -1, startOffset, endOffset);
-}
-
-QString AccessibleLabel::textAfterOffset(int offset, QAccessible::TextBoundaryType boundary,
-                                         int* startOffset, int* endOffset) const {
-    if (boundary != QAccessible::LineBoundary)
-        return QAccessibleTextInterface::textAfterOffset(offset, boundary, startOffset, endOffset);
-    const QTextLine line = layout().lineForTextPosition(std::min(offset, characterCount()));
-    return lineText(line.isValid() ? line.lineNumber() + 1 : -1, startOffset, endOffset);
-}
-
-QString AccessibleLabel::textAtOffset(int offset, QAccessible::TextBoundaryType boundary,
-                                      int* startOffset, int* endOffset) const {
-    if (boundary != QAccessible::LineBoundary)
-        return QAccessibleTextInterface::textAtOffset(offset, boundary, startOffset, endOffset);
-    const QTextLine line = layout().lineForTextPosition(std::clamp(offset, 0, characterCount()));
-    return lineText(line.isValid() ? line.lineNumber() : -1, startOffset, endOffset);
+    return {shown.textStart(), shown.textStart() + shown.textLength()};
 }
 
 QRect AccessibleLabel::characterRect(int offset) const {
@@ -137,12 +110,6 @@ int AccessibleLabel::offsetAtPoint(const QPoint& point) const {
             return line.xToCursor(inLayout.x());
     }
     return -1;
-}
-
-QString AccessibleLabel::attributes(int, int* startOffset, int* endOffset) const {
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return QString();
 }
 
 } // namespace ui

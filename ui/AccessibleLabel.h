@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/AccessibleLines.h"
+
 #include <QAccessibleWidget>
 #include <QTextLayout>
 
@@ -10,12 +12,13 @@ namespace ui {
 // What a screen reader gets from a label: its caption as its name, as from Qt's own interface,
 // and also as text in the lines the label shows, so that a reader can review a page of the
 // text area line by line (Orca's flat review) instead of as one piece.
-class AccessibleLabel : public QAccessibleWidget, public QAccessibleTextInterface {
+class AccessibleLabel : public QAccessibleWidget, public AccessibleLines {
 public:
     explicit AccessibleLabel(QLabel* label);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text kind) const override;
+    using AccessibleLines::text;
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override;
 
@@ -27,25 +30,21 @@ public:
     void setSelection(int, int, int) override {}
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                             int* endOffset) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                            int* endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                         int* endOffset) const override;
-    int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+protected:
+    QString wholeText() const override;
+    int lineCount() const override;
+    int lineOf(int offset) const override;
+    std::pair<int, int> lineSpan(int line) const override;
 
 private:
     QLabel* label() const;
     // The caption broken into lines as the label breaks it: at each line feed and, within its
     // width, at word boundaries.
     const QTextLayout& layout() const;
-    QString lineText(int line, int* startOffset, int* endOffset) const;
 
     mutable QTextLayout layout_;
     mutable QString laidOutText_;

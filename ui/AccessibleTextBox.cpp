@@ -80,62 +80,21 @@ void AccessibleTextBox::setCursorPosition(int position) {
     box()->setCursorPosition(position);
 }
 
-QString AccessibleTextBox::text(int startOffset, int endOffset) const {
-    if (startOffset > endOffset)
-        return QString();
-    return box()->text().mid(startOffset, endOffset - startOffset);
-}
-
-QString AccessibleTextBox::lineAt(int line, int* startOffset, int* endOffset) const {
-    const int length = characterCount();
-    *startOffset = std::clamp(line * kSpokenLineLength, 0, length);
-    *endOffset = std::min(*startOffset + kSpokenLineLength, length);
-    return text(*startOffset, *endOffset);
+QString AccessibleTextBox::wholeText() const {
+    return box()->text();
 }
 
 // A single-line box has one line; only contents longer than kSpokenLineLength have more.
-QString AccessibleTextBox::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary,
-                                            int* startOffset, int* endOffset) const {
-    if (boundary != QAccessible::LineBoundary)
-        return QAccessibleTextInterface::textBeforeOffset(offset, boundary, startOffset, endOffset);
-    const int line = offset / kSpokenLineLength - 1;
-    if (line < 0) {
-        *startOffset = *endOffset = -1;
-        return QString();
-    }
-    return lineAt(line, startOffset, endOffset);
+int AccessibleTextBox::lineCount() const {
+    return std::max(1, (characterCount() + kSpokenLineLength - 1) / kSpokenLineLength);
 }
 
-QString AccessibleTextBox::textAfterOffset(int offset, QAccessible::TextBoundaryType boundary,
-                                           int* startOffset, int* endOffset) const {
-    if (boundary != QAccessible::LineBoundary)
-        return QAccessibleTextInterface::textAfterOffset(offset, boundary, startOffset, endOffset);
-    const int line = offset / kSpokenLineLength + 1;
-    if (line * kSpokenLineLength >= characterCount()) {
-        *startOffset = *endOffset = -1;
-        return QString();
-    }
-    return lineAt(line, startOffset, endOffset);
+int AccessibleTextBox::lineOf(int offset) const {
+    return std::min(offset / kSpokenLineLength, lineCount() - 1);
 }
 
-QString AccessibleTextBox::textAtOffset(int offset, QAccessible::TextBoundaryType boundary,
-                                        int* startOffset, int* endOffset) const {
-    if (boundary == QAccessible::LineBoundary || boundary == QAccessible::ParagraphBoundary) {
-        // The end of the text belongs to the last line.
-        const int last = std::max(0, (characterCount() - 1) / kSpokenLineLength);
-        return lineAt(std::min(std::max(offset, 0) / kSpokenLineLength, last), startOffset,
-                      endOffset);
-    }
-    if (boundary == QAccessible::NoBoundary) {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return box()->text();
-    }
-    return QAccessibleTextInterface::textAtOffset(offset, boundary, startOffset, endOffset);
-}
-
-int AccessibleTextBox::characterCount() const {
-    return static_cast<int>(box()->text().size());
+std::pair<int, int> AccessibleTextBox::lineSpan(int line) const {
+    return {line * kSpokenLineLength, std::min((line + 1) * kSpokenLineLength, characterCount())};
 }
 
 QRect AccessibleTextBox::characterRect(int offset) const {
@@ -143,13 +102,21 @@ QRect AccessibleTextBox::characterRect(int offset) const {
     if (character.isEmpty())
         return QRect();
     // Measured from the caret, whose place already takes the box's margins and scrolling in.
+    // Far from it, where nothing is shown, the width of the measured part stands for the rest,
+    // so that a megabyte of text is not measured for one character.
     const QFontMetrics metrics(box()->font());
     const QString contents = box()->text();
     const int caret = box()->cursorPosition();
     const int caretX = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
-    const int shift = offset >= caret
-                          ? metrics.horizontalAdvance(contents.mid(caret, offset - caret))
-                          : -metrics.horizontalAdvance(contents.mid(offset, caret - offset));
+    const auto advance = [&](int from, int to) {
+        constexpr int kMeasured = 1000;
+        const int length = to - from;
+        const int measured =
+            metrics.horizontalAdvance(contents.mid(from, std::min(length, kMeasured)));
+        return length <= kMeasured ? measured
+                                   : static_cast<int>(qint64(measured) * length / kMeasured);
+    };
+    const int shift = offset >= caret ? advance(caret, offset) : -advance(offset, caret);
     QRect rect(caretX + shift, (box()->height() - metrics.height()) / 2,
                metrics.horizontalAdvance(character), metrics.height());
     rect.moveTopLeft(box()->mapToGlobal(rect.topLeft()));
@@ -163,14 +130,6 @@ int AccessibleTextBox::offsetAtPoint(const QPoint& point) const {
 void AccessibleTextBox::scrollToSubstring(int startIndex, int endIndex) {
     box()->setCursorPosition(endIndex);
     box()->setCursorPosition(startIndex);
-}
-
-QString AccessibleTextBox::attributes(int offset, int* startOffset, int* endOffset) const {
-    Q_UNUSED(offset);
-    // The whole text is in one font and colour.
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return QString();
 }
 
 void AccessibleTextBox::deleteText(int startOffset, int endOffset) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/AccessibleLines.h"
+
 #include <QAccessibleWidget>
 
 class QLineEdit;
@@ -13,7 +15,7 @@ namespace ui {
 // than that, so that what a reader says of the box stays short whatever the command line put
 // there.
 class AccessibleTextBox : public QAccessibleWidget,
-                          public QAccessibleTextInterface,
+                          public AccessibleLines,
                           public QAccessibleEditableTextInterface {
 public:
     static constexpr int kSpokenLineLength = 500;
@@ -22,6 +24,7 @@ public:
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text kind) const override;
+    using AccessibleLines::text;
     void setText(QAccessible::Text kind, const QString& text) override;
     QAccessible::State state() const override;
 
@@ -33,27 +36,23 @@ public:
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
-    QString text(int startOffset, int endOffset) const override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                             int* endOffset) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                            int* endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                         int* endOffset) const override;
-    int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
-    QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
     // QAccessibleEditableTextInterface
     void deleteText(int startOffset, int endOffset) override;
     void insertText(int offset, const QString& text) override;
     void replaceText(int startOffset, int endOffset, const QString& text) override;
 
+protected:
+    QString wholeText() const override;
+    int lineCount() const override;
+    int lineOf(int offset) const override;
+    std::pair<int, int> lineSpan(int line) const override;
+
 private:
     QLineEdit* box() const;
-    QString lineAt(int line, int* startOffset, int* endOffset) const;
 };
 
 } // namespace ui

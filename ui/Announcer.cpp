@@ -55,7 +55,9 @@ private:
     QAccessible::Role role_;
 };
 
-QAccessibleInterface* announcementInterface(const QString&, QObject* object) {
+} // namespace
+
+QAccessibleInterface* Announcer::accessibleInterface(QObject* object) {
     if (dynamic_cast<Announcer*>(object))
         return new AccessibleAnnouncement(object, QAccessible::StatusBar);
     if (dynamic_cast<SpokenLine*>(object))
@@ -63,11 +65,7 @@ QAccessibleInterface* announcementInterface(const QString&, QObject* object) {
     return nullptr;
 }
 
-} // namespace
-
 Announcer::Announcer(QWidget& window) : QObject(&window), window_(window) {
-    static const bool installed = (QAccessible::installFactory(announcementInterface), true);
-    (void)installed;
     setObjectName(QStringLiteral("announcer"));
 }
 
@@ -112,10 +110,13 @@ void Announcer::deliver() {
         said.append(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts));
     pending_.clear();
     ++announcements_;
+    // Exactly one notification a line: a shorter announcement leaves none of a longer one.
     while (lines_.size() < said.size())
         lines_.append(new SpokenLine(this));
+    while (lines_.size() > said.size())
+        delete lines_.takeLast();
     for (qsizetype i = 0; i < lines_.size(); ++i)
-        static_cast<SpokenLine*>(lines_[i])->text = i < said.size() ? said[i] : QString();
+        static_cast<SpokenLine*>(lines_[i])->text = said[i];
     for (qsizetype i = 0; i < said.size(); ++i) {
         QAccessibleEvent event(lines_[i], QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&event);

@@ -6,6 +6,7 @@
 
 #include <utility>
 
+class QAccessibleInterface;
 class QWidget;
 
 namespace ui {
@@ -28,9 +29,12 @@ public:
     // The window has just become active.
     void windowActivated();
 
-    // The lines the reader was told last, and how many announcements have been made.
+    // For tests: the lines the reader was told last, and how many announcements there were.
     QStringList spokenLines() const;
     int announcementCount() const { return announcements_; }
+
+    // What a reader gets from an announcer and its lines; nothing for other objects.
+    static QAccessibleInterface* accessibleInterface(QObject* object);
 
 private:
     void schedule();

@@ -18,10 +18,6 @@ Label::Label(Window& window, const char* name, Twips geometry, Typeface face,
     setText(caption);
 }
 
-} // namespace ui
-
-namespace ui {
-
 void Label::announceCaptions() {
     announced_ = true;
     window_.announce(*this, caption());

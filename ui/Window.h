@@ -36,7 +36,7 @@ public:
 
     // Tells a screen reader about a change of `source` away from the focus (see Announcer).
     void announce(const QObject& source, const QString& text);
-    Announcer& announcer() const { return *announcer_; }
+    Announcer& announcer() { return *announcer_; }
 
 protected:
     bool event(QEvent* event) override;

@@ -112,8 +112,9 @@ void Form3::showEvent(QShowEvent* event) {
 }
 
 // Back in the entry box with its number selected, so the next number typed replaces it. Coming
-// back to the box also has a screen reader say the prompt, its label, anew, and the selection
-// with it: told on its own as well, it would come twice, or ahead of the window's caption.
+// back to the box from OK, or to the window, also has a screen reader say the prompt, the box's
+// label, and the selection with it: told on its own as well, the selection would come twice, or
+// ahead of the window's caption.
 void Form3::editEntry() {
     const ui::QuietTextChange quiet(*Text1);
     Text1->setFocus();

@@ -39,10 +39,9 @@ bool TextBox::event(QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeyCombination combination(key->modifiers() & ~Qt::KeypadModifier,
                                           Qt::Key(key->key()));
-        const auto* owner = dynamic_cast<const Window*>(window());
         // Leaving the override unaccepted hands the key to the shortcut map, so the menu's
         // accelerator fires instead of the line edit's copy or select-all.
-        if (owner && owner->isMenuShortcut(QKeySequence(combination)))
+        if (window_.isMenuShortcut(QKeySequence(combination)))
             return true;
     }
     return QLineEdit::event(event);

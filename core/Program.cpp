@@ -1,5 +1,10 @@
 #include "core/Program.h"
 
+#include "core/DisplayLoss.h"
+#include "core/ForeignDestroy.h"
+#include "core/ProcessLimits.h"
+#include "core/SessionEnd.h"
+#include "core/UnworkableSettings.h"
 #include "core/Windows.h"
 #include "ui/AppIcon.h"
 #include "ui/Window.h"
@@ -7,6 +12,8 @@
 
 #include <QApplication>
 #include <QStringList>
+
+#include <cstring>
 
 namespace {
 
@@ -32,8 +39,14 @@ void endProcess() {
 
 QString argumentText(int argc, const char* const* argv) {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
+        // A session manager's own: it restarts a program with "-session ID".
+        if (std::strcmp(argv[i], "-session") == 0 && i + 1 < argc) {
+            ++i;
+            continue;
+        }
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
     return arguments.join(QLatin1Char(' '));
 }
 
@@ -46,6 +59,9 @@ void setCommand(const QString& text) {
 }
 
 int runProgram(int argc, char* argv[], const std::function<void()>& started) {
+    secureStandardStreams();
+    checkResourceLimits();
+    refuseUnworkableSettings();
     setCommand(argumentText(argc, argv));
 
     // Arguments never change what the program does, so Qt sees none of them (no -style,
@@ -60,6 +76,9 @@ int runProgram(int argc, char* argv[], const std::function<void()>& started) {
     // icon. X11 goes by WM_CLASS "vorlakin", which the entry's StartupWMClass names.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLAKIN_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
+    endOnLostDisplay();
+    const ForeignDestroy foreignDestroy;
+    const SessionEnd sessionEnd(application.get());
 
     StartProgram();
     ui::setAppIconAfterFirstFrame(window(WindowId::Form1));

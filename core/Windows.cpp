@@ -9,9 +9,11 @@
 
 namespace {
 
+// Never destroyed by exit(): Qt calls it on some of its own ways out, when the windows can no
+// longer be torn down safely. The program releases them itself once its event loop has ended.
 std::array<std::unique_ptr<ui::Window>, 3>& instances() {
-    static std::array<std::unique_ptr<ui::Window>, 3> windows;
-    return windows;
+    static auto* windows = new std::array<std::unique_ptr<ui::Window>, 3>;
+    return *windows;
 }
 
 std::unique_ptr<ui::Window> create(WindowId id) {

@@ -20,11 +20,18 @@ public:
     // screen readers are told the new text (at most a bounded part of it, "blank" when empty).
     void replaceText(const QString& text);
 
+    // Beyond this length the cursor stops blinking: see holdCursorStillInLongText.
+    static constexpr qsizetype kSteadyCursorLength = 10000;
+
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void holdCursorStillInLongText();
+
     Window& window_;
+    QObject* textControl_ = nullptr;
 };
 
 } // namespace ui

@@ -3,6 +3,7 @@
 //   end-key   press F3 in the focused command box
 //   new-game  run New Game, print the command box's length and text (UTF-8, hex), then F3
 //   main      stay in the main window
+//   idle      run New Game, leave the focus in the command box and stay
 //   table     open the high-score table and stay
 //   entry     open the old-high-score entry window and stay
 //   message   in the entry window, press OK on a text that is no number, and stay in the message
@@ -36,6 +37,8 @@ void pressEndGame() {
 
 void sayReady(QWidget& shown) {
     (void)QTest::qWaitForWindowExposed(&shown);
+    // Settled: the icon comes after the main window's first frame.
+    (void)QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }, 10000);
     std::printf("ready %llu %llu\n", static_cast<unsigned long long>(theForm1().winId()),
                 static_cast<unsigned long long>(shown.winId()));
     std::fflush(stdout);
@@ -84,6 +87,10 @@ void runScript() {
         std::fflush(stdout);
         pressEndGame();
     } else if (script == "main") {
+        sayReady(theForm1());
+    } else if (script == "idle") {
+        theForm1().mnuNewGame_Click();
+        theForm1().Text1->setFocus();
         sayReady(theForm1());
     } else if (script == "table") {
         SwitchWindow(WindowId::Form1, WindowId::Form2);

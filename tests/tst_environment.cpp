@@ -86,9 +86,7 @@ public:
         }
         return {};
     }
-    bool ended() {
-        return process_.state() == QProcess::NotRunning || process_.waitForFinished(100);
-    }
+    bool ended() const { return process_.state() == QProcess::NotRunning; }
     QString error() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
 
 private:
@@ -305,10 +303,12 @@ private Q_SLOTS:
             << QStringLiteral("ulimit -n 6")
             << QStringLiteral("vorlakin: cannot start: at most 6 files may be open at once (ulimit "
                               "-n), and the game needs 32. Raise the limit to 32 or more.\n");
+#ifndef VORLAKIN_SANITIZED // the sanitizers reserve terabytes of address space
         QTest::newRow("too little memory")
             << QStringLiteral("ulimit -v 102400")
             << QStringLiteral("vorlakin: cannot start: the memory limit (ulimit -v) is 100 MiB, and "
                               "the game needs 384 MiB. Raise the limit to 384 MiB or more.\n");
+#endif
         QTest::newRow("QT_SCALE_FACTOR=0.5 works") << QStringLiteral("QT_SCALE_FACTOR=0.5") << QString();
         QTest::newRow("QT_SCALE_FACTOR=8 works") << QStringLiteral("QT_SCALE_FACTOR=8") << QString();
     }

@@ -118,12 +118,12 @@ int main(int argc, char* argv[]) {
         dup2(output[1], STDOUT_FILENO);
         close(output[0]);
         close(output[1]);
-    // The client may be gone by the time it is told to die.
-    signal(SIGPIPE, SIG_IGN);
         execvp(argv[1], argv + 1);
         _exit(127);
     }
     close(output[1]);
+    // The client may be gone by the time it is told to die.
+    signal(SIGPIPE, SIG_IGN);
 
     IceConn connection = nullptr;
     std::string lines;

@@ -48,10 +48,10 @@ void checkMemory(int resource, const char* option) {
         if (::setrlimit(resource, &limit) == 0)
             return;
     }
-    endWithLine(QStringLiteral("cannot start: the memory limit (ulimit %1) is %2 MiB, and the "
-                               "game needs %3 MiB. Raise the limit to %3 MiB or more.")
-                    .arg(QLatin1String(option), mebibytes(limit.rlim_cur),
-                         mebibytes(kLeastAddressSpace)));
+    endWithLine(
+        QStringLiteral("cannot start: the memory limit (ulimit %1) is %2 MiB, and the "
+                       "game needs %3 MiB. Raise the limit to %3 MiB or more.")
+            .arg(QLatin1String(option), mebibytes(limit.rlim_cur), mebibytes(kLeastAddressSpace)));
 }
 
 [[noreturn]] void outOfMemory() {

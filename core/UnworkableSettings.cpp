@@ -28,10 +28,10 @@ void checkScaleFactor() {
     const double factor = text.trimmed().toDouble(&isNumber);
     if (isNumber && factor >= kLeastScaleFactor && factor <= kGreatestScaleFactor)
         return;
-    cannotOpen(QStringLiteral("QT_SCALE_FACTOR=%1 is not a scale factor from %2 to %3")
-                   .arg(text, QString::number(kLeastScaleFactor),
-                        QString::number(kGreatestScaleFactor)),
-               QStringLiteral("Unset it, or set it to a number in that range."));
+    cannotOpen(
+        QStringLiteral("QT_SCALE_FACTOR=%1 is not a scale factor from %2 to %3")
+            .arg(text, QString::number(kLeastScaleFactor), QString::number(kGreatestScaleFactor)),
+        QStringLiteral("Unset it, or set it to a number in that range."));
 }
 
 // The option "name=value" of a platform's specification ("linuxfb:fb=/dev/fb1:size=...").
@@ -71,9 +71,10 @@ void checkDevicePlatform() {
                            .arg(platform, device, error),
                        advice);
     } else if (name == QLatin1String("eglfs")) {
-        const QStringList cards = QDir(QStringLiteral("/dev/dri"))
-                                      .entryList({QStringLiteral("card*")}, QDir::System);
-        const QString framebuffer = qEnvironmentVariable("QT_QPA_EGLFS_FB", QStringLiteral("/dev/fb0"));
+        const QStringList cards =
+            QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("card*")}, QDir::System);
+        const QString framebuffer =
+            qEnvironmentVariable("QT_QPA_EGLFS_FB", QStringLiteral("/dev/fb0"));
         const bool cardOpens = std::any_of(cards.begin(), cards.end(), [](const QString& card) {
             return openingError(QStringLiteral("/dev/dri/") + card).isEmpty();
         });

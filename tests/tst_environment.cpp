@@ -17,10 +17,10 @@ namespace {
 class XServer {
 public:
     XServer() {
-        process_.start(QStringLiteral("Xvfb"),
-                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("1024x768x24")});
+        process_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                                QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                                                QStringLiteral("-screen"), QStringLiteral("0"),
+                                                QStringLiteral("1024x768x24")});
         if (process_.waitForStarted() && process_.waitForReadyRead(20000))
             display_ = QLatin1Char(':') + QString::fromLatin1(process_.readAll().trimmed());
     }
@@ -105,13 +105,13 @@ bool xdotool(const QString& display, const QStringList& arguments) {
 }
 
 // Outside CI a missing tool skips the test; in CI it fails it.
-#define REQUIRE_TOOL(available, what)                                                            \
-    do {                                                                                         \
-        if (!(available)) {                                                                      \
-            if (qEnvironmentVariableIsSet("CI"))                                                 \
-                QFAIL(what " is not installed");                                                 \
-            QSKIP(what " is not installed");                                                     \
-        }                                                                                        \
+#define REQUIRE_TOOL(available, what)                                                              \
+    do {                                                                                           \
+        if (!(available)) {                                                                        \
+            if (qEnvironmentVariableIsSet("CI"))                                                   \
+                QFAIL(what " is not installed");                                                   \
+            QSKIP(what " is not installed");                                                       \
+        }                                                                                          \
     } while (false)
 
 bool installed(const char* program) {
@@ -155,7 +155,8 @@ private Q_SLOTS:
         if (serverEnds)
             server.end();
         else // as xkill does
-            QVERIFY(xdotool(server.display(), {QStringLiteral("windowkill"), game.readyWindows()[1]}));
+            QVERIFY(
+                xdotool(server.display(), {QStringLiteral("windowkill"), game.readyWindows()[1]}));
         QTRY_VERIFY_WITH_TIMEOUT(game.ended(), 20000);
         QCOMPARE(game.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(game.process().exitCode(), 1);
@@ -163,8 +164,9 @@ private Q_SLOTS:
                                          : QStringLiteral("the X server closed the game's "
                                                           "connection (another program, such as "
                                                           "xkill, asked it to).");
-        QCOMPARE(game.error(),
-                 QStringLiteral("vorlakin: lost the X display %1: %2\n").arg(server.display(), cause));
+        QCOMPARE(
+            game.error(),
+            QStringLiteral("vorlakin: lost the X display %1: %2\n").arg(server.display(), cause));
     }
 
     void otherClientDestroysAWindow_data() {
@@ -208,7 +210,8 @@ private Q_SLOTS:
     void sessionEnds() {
         QFETCH(QByteArray, script);
         REQUIRE_TOOL(installed("Xvfb"), "Xvfb");
-        REQUIRE_TOOL(QByteArray(VORLAKIN_ENDING_SESSION).size() > 0, "libsm-dev (the test's session manager)");
+        REQUIRE_TOOL(QByteArray(VORLAKIN_ENDING_SESSION).size() > 0,
+                     "libsm-dev (the test's session manager)");
         XServer server;
         QVERIFY(server.running());
         Game game(script, server.display());
@@ -291,11 +294,13 @@ private Q_SLOTS:
                    "needs the framebuffer /dev/no-such-fb, which cannot be opened (No such file or "
                    "directory). Start it from a desktop session, or unset QT_QPA_PLATFORM to let "
                    "Qt choose.\n");
-        if (!QFile::exists(QStringLiteral("/dev/dri")) && !QFile::exists(QStringLiteral("/dev/fb0")))
+        if (!QFile::exists(QStringLiteral("/dev/dri")) &&
+            !QFile::exists(QStringLiteral("/dev/fb0")))
             QTest::newRow("eglfs without a graphics card")
                 << QStringLiteral("QT_QPA_PLATFORM=eglfs")
                 << QStringLiteral(
-                       "vorlakin: cannot open a window: QT_QPA_PLATFORM=eglfs needs a graphics card "
+                       "vorlakin: cannot open a window: QT_QPA_PLATFORM=eglfs needs a graphics "
+                       "card "
                        "(/dev/dri/card*) or the framebuffer /dev/fb0, and neither can be opened. "
                        "Start it from a desktop session, or unset QT_QPA_PLATFORM to let Qt "
                        "choose.\n");
@@ -306,11 +311,14 @@ private Q_SLOTS:
 #ifndef VORLAKIN_SANITIZED // the sanitizers reserve terabytes of address space
         QTest::newRow("too little memory")
             << QStringLiteral("ulimit -v 102400")
-            << QStringLiteral("vorlakin: cannot start: the memory limit (ulimit -v) is 100 MiB, and "
-                              "the game needs 384 MiB. Raise the limit to 384 MiB or more.\n");
+            << QStringLiteral(
+                   "vorlakin: cannot start: the memory limit (ulimit -v) is 100 MiB, and "
+                   "the game needs 384 MiB. Raise the limit to 384 MiB or more.\n");
 #endif
-        QTest::newRow("QT_SCALE_FACTOR=0.5 works") << QStringLiteral("QT_SCALE_FACTOR=0.5") << QString();
-        QTest::newRow("QT_SCALE_FACTOR=8 works") << QStringLiteral("QT_SCALE_FACTOR=8") << QString();
+        QTest::newRow("QT_SCALE_FACTOR=0.5 works")
+            << QStringLiteral("QT_SCALE_FACTOR=0.5") << QString();
+        QTest::newRow("QT_SCALE_FACTOR=8 works")
+            << QStringLiteral("QT_SCALE_FACTOR=8") << QString();
     }
 
     void unworkableSettings() {

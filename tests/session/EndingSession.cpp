@@ -36,8 +36,10 @@ Status registerClient(SmsConn connection, SmPointer, char* previousId) {
 
 void setProperties(SmsConn, SmPointer, int count, SmProp** properties) {
     for (int i = 0; i < count; ++i) {
-        if (std::strcmp(properties[i]->name, SmRestartStyleHint) == 0 && properties[i]->num_vals > 0)
-            std::printf("restart hint %d\n", *static_cast<unsigned char*>(properties[i]->vals[0].value));
+        if (std::strcmp(properties[i]->name, SmRestartStyleHint) == 0 &&
+            properties[i]->num_vals > 0)
+            std::printf("restart hint %d\n",
+                        *static_cast<unsigned char*>(properties[i]->vals[0].value));
         SmFreeProperty(properties[i]);
     }
     std::free(properties);
@@ -53,7 +55,8 @@ Status newClient(SmsConn connection, SmPointer, unsigned long* mask, SmsCallback
         SmsInteract(connection);
     };
     callbacks->interact_done.callback = [](SmsConn, SmPointer, Bool) {};
-    callbacks->save_yourself_request.callback = [](SmsConn, SmPointer, int, Bool, int, Bool, Bool) {};
+    callbacks->save_yourself_request.callback = [](SmsConn, SmPointer, int, Bool, int, Bool, Bool) {
+    };
     callbacks->save_yourself_phase2_request.callback = [](SmsConn connection, SmPointer) {
         SmsSaveYourselfPhase2(connection);
     };

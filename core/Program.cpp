@@ -1,9 +1,9 @@
 #include "core/Program.h"
 
+#include "core/AppIcon.h"
+#include "core/WindowSystem.h"
 #include "core/Windows.h"
-#include "ui/AppIcon.h"
 #include "ui/Window.h"
-#include "ui/WindowSystem.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -8,11 +8,11 @@
 #include "forms/main/TextPages.h"
 #include "forms/scores/Form2.h"
 #include "forms/scores/Form3.h"
-#include "ui/AccessibleTextBox.h"
-#include "ui/Announcer.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/TextBox.h"
+#include "ui/accessible/AccessibleTextBox.h"
+#include "ui/accessible/Announcer.h"
 
 #include <QAccessible>
 #include <QAction>

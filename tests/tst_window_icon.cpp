@@ -1,9 +1,9 @@
 // The game's icon on every window and message box, from the icon theme or from the program.
 #include "TestSupport.h"
 
+#include "core/AppIcon.h"
 #include "core/Program.h"
 #include "core/Windows.h"
-#include "ui/AppIcon.h"
 #include "ui/MessageBox.h"
 #include "ui/Window.h"
 

@@ -1,9 +1,9 @@
 #include "ui/TextBox.h"
 
-#include "ui/Accessibility.h"
-#include "ui/AccessibleTextBox.h"
 #include "ui/Placement.h"
 #include "ui/Window.h"
+#include "ui/accessible/AccessibleTextBox.h"
+#include "ui/accessible/AccessibleWidgetFactory.h"
 
 #include <QKeyEvent>
 

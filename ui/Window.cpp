@@ -1,8 +1,8 @@
 #include "ui/Window.h"
 
-#include "ui/Accessibility.h"
-#include "ui/Announcer.h"
 #include "ui/Menu.h"
+#include "ui/accessible/AccessibleWidgetFactory.h"
+#include "ui/accessible/Announcer.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>

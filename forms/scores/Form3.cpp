@@ -4,11 +4,11 @@
 #include "core/Windows.h"
 #include "core/modVariables.h"
 #include "forms/scores/ScoreReading.h"
-#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/MessageBox.h"
 #include "ui/TextBox.h"
+#include "ui/accessible/AccessibleWidgetFactory.h"
 
 #include <QLocale>
 

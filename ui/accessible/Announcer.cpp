@@ -1,4 +1,4 @@
-#include "ui/Announcer.h"
+#include "ui/accessible/Announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>

@@ -1,13 +1,13 @@
-#include "ui/Accessibility.h"
+#include "ui/accessible/AccessibleWidgetFactory.h"
 
-#include "ui/AccessibleLabel.h"
-#include "ui/AccessibleMenuItem.h"
-#include "ui/AccessibleTextBox.h"
-#include "ui/Announcer.h"
 #include "ui/Label.h"
 #include "ui/MenuItem.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
+#include "ui/accessible/AccessibleLabel.h"
+#include "ui/accessible/AccessibleMenuItem.h"
+#include "ui/accessible/AccessibleTextBox.h"
+#include "ui/accessible/Announcer.h"
 
 #include <QAccessibleWidget>
 #include <QList>

@@ -7,16 +7,15 @@
 #include "ui/accessible/AccessibleLabel.h"
 #include "ui/accessible/AccessibleMenuItem.h"
 #include "ui/accessible/AccessibleTextBox.h"
-#include "ui/accessible/Announcer.h"
+#include "ui/accessible/AnnouncementTransport.h"
+#include "ui/accessible/ScreenReaderBridge.h"
 
 #include <QAccessibleWidget>
-#include <QList>
 #include <QMenu>
 
 namespace ui {
-namespace {
 
-QAccessibleInterface* accessibleInterface(const QString&, QObject* object) {
+QAccessibleInterface* accessibleWidgetInterface(const QString&, QObject* object) {
     // A plain top-level QWidget reaches screen readers as a filler; these are windows, and a
     // screen reader announces a window's caption only when it knows that.
     if (auto* window = dynamic_cast<Window*>(object))
@@ -29,62 +28,17 @@ QAccessibleInterface* accessibleInterface(const QString&, QObject* object) {
         if (auto* menu = qobject_cast<QMenu*>(item->parent()))
             return new AccessibleMenuItem(menu, item);
     }
-    return Announcer::accessibleInterface(object);
+    return AnnouncementTransport::accessibleInterface(object);
 }
 
-// The boxes being changed quietly now, and the handler that was there before the first.
-QList<const QObject*> quietObjects;
-QAccessible::UpdateHandler handlerBeforeQuiet = nullptr;
-void passOnQuietly(QAccessibleEvent* event);
-
-void passOn(QAccessibleEvent* event) {
-    if (handlerBeforeQuiet) {
-        handlerBeforeQuiet(event);
-        return;
-    }
-    // Qt's own delivery to the screen reader runs when no handler is installed. It handles the
-    // event again from the start, which for the events that reach here does nothing twice.
-    QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(passOnQuietly);
-}
-
-void passOnQuietly(QAccessibleEvent* event) {
-    if (quietObjects.contains(event->object())) {
-        switch (event->type()) {
-        case QAccessible::TextInserted:
-        case QAccessible::TextRemoved:
-        case QAccessible::TextUpdated:
-        case QAccessible::TextCaretMoved:
-        case QAccessible::TextSelectionChanged:
-        case QAccessible::ValueChanged:
-            return;
-        default:
-            break;
-        }
-    }
-    passOn(event);
-}
-
-} // namespace
-
-void installAccessibleInterfaces() {
-    static const bool installed = (QAccessible::installFactory(accessibleInterface), true);
+void installAccessibility() {
+    static ScreenReaderBridge bridge;
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleWidgetInterface);
+        setAccessibilityBridge(&bridge);
+        return true;
+    }();
     (void)installed;
-}
-
-QuietTextChange::QuietTextChange(QObject& textBox) : textBox_(textBox) {
-    if (quietObjects.isEmpty())
-        handlerBeforeQuiet = QAccessible::installUpdateHandler(passOnQuietly);
-    quietObjects.append(&textBox_);
-}
-
-QuietTextChange::~QuietTextChange() {
-    quietObjects.removeOne(&textBox_);
-    if (quietObjects.isEmpty()) {
-        QAccessible::installUpdateHandler(handlerBeforeQuiet);
-        handlerBeforeQuiet = nullptr;
-    }
 }
 
 } // namespace ui

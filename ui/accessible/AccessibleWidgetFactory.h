@@ -1,25 +1,17 @@
 #pragma once
 
+class QAccessibleInterface;
 class QObject;
+class QString;
 
 namespace ui {
 
-// Gives the windows, labels, text boxes and menu items the interfaces screen readers get from them.
-// Runs once, before the first window is made.
-void installAccessibleInterfaces();
+// What screen readers, braille displays and magnifiers get from the windows, their controls and
+// their menu items: the program's own interfaces where Qt's fall short, Qt's for the rest.
+QAccessibleInterface* accessibleWidgetInterface(const QString& className, QObject* object);
 
-// While one exists, the text box's own reports of its changing text do not reach screen
-// readers; what a reader should hear of the change is told otherwise.
-class QuietTextChange {
-public:
-    explicit QuietTextChange(QObject& textBox);
-    ~QuietTextChange();
-
-    QuietTextChange(const QuietTextChange&) = delete;
-    QuietTextChange& operator=(const QuietTextChange&) = delete;
-
-private:
-    QObject& textBox_;
-};
+// Installs the factory above and the bridge through which the widgets tell readers more than Qt
+// does. Program start-up calls it once, before the first window is made; later calls do nothing.
+void installAccessibility();
 
 } // namespace ui

@@ -14,6 +14,7 @@
 // there has moved on to the next prompt.
 #include "core/Program.h"
 #include "core/Windows.h"
+#include "forms/Forms.h"
 #include "forms/main/Form1.h"
 #include "forms/scores/Form3.h"
 #include "ui/Button.h"
@@ -111,5 +112,5 @@ void runScript() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    return runProgram(argc, argv, [] { QTimer::singleShot(0, runScript); });
+    return runProgram(argc, argv, createForm, [] { QTimer::singleShot(0, runScript); });
 }

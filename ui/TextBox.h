@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 
+#include <functional>
+
 namespace ui {
 
 class Window;
@@ -20,6 +22,11 @@ public:
     // screen readers are told the new text (at most a bounded part of it, "blank" when empty).
     void replaceText(const QString& text);
 
+    // Takes the focus with the whole text selected, so that the next text typed replaces it.
+    // Screen readers hear the selection with the focus (and the box's label), not on its own as
+    // well, where it would come twice or ahead of the window's caption.
+    void editWhole();
+
     // Beyond this length the cursor stops blinking: see holdCursorStillInLongText.
     static constexpr qsizetype kSteadyCursorLength = 10000;
 
@@ -28,6 +35,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void quietly(const std::function<void()>& change);
     void holdCursorStillInLongText();
 
     Window& window_;

@@ -140,9 +140,10 @@ int main(int argc, char* argv[]) {
             break;
         if (time(nullptr) > deadline) {
             std::puts("still running");
+            std::fflush(stdout);
             kill(child, SIGKILL);
             waitpid(child, &status, 0);
-            return 1;
+            _exit(1);
         }
         if (registered && ready && !toldToSave && session) {
             SmsSaveYourself(session, SmSaveBoth, True, SmInteractStyleAny, False);
@@ -186,5 +187,7 @@ int main(int argc, char* argv[]) {
         }
     }
     std::printf("status %d\n", WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
-    return 0;
+    std::fflush(stdout);
+    // The session's connection and listeners go with the process, unreleased and unchecked.
+    _exit(0);
 }

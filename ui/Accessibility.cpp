@@ -8,19 +8,20 @@
 #include "ui/MenuItem.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
+#include "ui/accessible/AccessibleMessageButton.h"
+#include "ui/accessible/AccessibleWindow.h"
 
-#include <QAccessibleWidget>
+#include <QAbstractButton>
 #include <QList>
 #include <QMenu>
+#include <QMessageBox>
 
 namespace ui {
 namespace {
 
 QAccessibleInterface* accessibleInterface(const QString&, QObject* object) {
-    // A plain top-level QWidget reaches screen readers as a filler; these are windows, and a
-    // screen reader announces a window's caption only when it knows that.
     if (auto* window = dynamic_cast<Window*>(object))
-        return new QAccessibleWidget(window, QAccessible::Window);
+        return new AccessibleWindow(window);
     if (auto* box = dynamic_cast<TextBox*>(object))
         return new AccessibleTextBox(box);
     if (auto* label = dynamic_cast<Label*>(object))
@@ -28,6 +29,11 @@ QAccessibleInterface* accessibleInterface(const QString&, QObject* object) {
     if (auto* item = dynamic_cast<MenuItem*>(object)) {
         if (auto* menu = qobject_cast<QMenu*>(item->parent()))
             return new AccessibleMenuItem(menu, item);
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+        // Made as the box is, before its message can name the button.
+        if (qobject_cast<QMessageBox*>(button->window()))
+            return new AccessibleMessageButton(button);
     }
     return Announcer::accessibleInterface(object);
 }
@@ -71,6 +77,11 @@ void passOnQuietly(QAccessibleEvent* event) {
 void installAccessibleInterfaces() {
     static const bool installed = (QAccessible::installFactory(accessibleInterface), true);
     (void)installed;
+}
+
+void remakeAccessibleInterface(QObject& object) {
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&object))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 QuietTextChange::QuietTextChange(QObject& textBox) : textBox_(textBox) {

@@ -7,7 +7,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
+class QAction;
 class QMenuBar;
 
 namespace ui {
@@ -31,7 +33,7 @@ public:
     // Called instead of closing when the player closes the window through its frame.
     void setFrameCloseHandler(std::function<void()> handler);
 
-    void registerMenuShortcut(const QKeySequence& shortcut);
+    void registerMenuShortcut(const QKeySequence& shortcut, QAction& item);
     bool isMenuShortcut(const QKeySequence& keys) const;
 
     // Tells a screen reader about a change of `source` away from the focus (see Announcer).
@@ -40,6 +42,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -47,7 +50,7 @@ private:
     Announcer* announcer_;
     QMenuBar* menuBar_ = nullptr;
     QList<Menu*> menus_;
-    QList<QKeySequence> menuShortcuts_;
+    QList<std::pair<QKeySequence, QAction*>> menuShortcuts_;
     std::function<void()> frameCloseHandler_;
 };
 

@@ -3,13 +3,14 @@
 
 #include "core/Windows.h"
 #include "core/modVariables.h"
+#include "forms/Forms.h"
 #include "forms/main/Form1.h"
 #include "forms/scores/Form2.h"
 #include "forms/scores/Form3.h"
-#include "ui/Announcer.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/TextBox.h"
+#include "ui/accessible/Announcer.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -134,15 +135,17 @@ private Q_SLOTS:
         const QStringList table{
             QStringLiteral("High Score 1: 1000, High Score 2: 800, High Score 3: 600, "
                            "High Score 4 400, High Score 5: 200")};
-        QTRY_COMPARE(theForm2().announcer().spokenLines(), table);
-        const int times = theForm2().announcer().announcementCount();
+        QTRY_COMPARE(ui::Announcer::of(theForm2()).spokenLines(), table);
+        const int times = ui::Announcer::of(theForm2()).announcementCount();
         QCOMPARE(window->text(QAccessible::Description), QString());
         clickButton(theForm2(), "Command1");
         modVariables.HighScore4 = 450;
         openTable();
-        QTRY_COMPARE(theForm2().announcer().announcementCount(), times + 1);
-        QVERIFY(theForm2().announcer().spokenLines().value(0).contains(
-            QStringLiteral("High Score 4 450")));
+        QTRY_COMPARE(ui::Announcer::of(theForm2()).announcementCount(), times + 1);
+        QVERIFY(ui::Announcer::of(theForm2())
+                    .spokenLines()
+                    .value(0)
+                    .contains(QStringLiteral("High Score 4 450")));
         QCOMPARE(QAccessible::queryAccessibleInterface(theForm2().valueLabels[0])
                      ->text(QAccessible::Name),
                  QStringLiteral("1000"));

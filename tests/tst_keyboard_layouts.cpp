@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "core/Windows.h"
+#include "forms/Forms.h"
 #include "forms/main/Form1.h"
 #include "forms/main/TextPages.h"
 #include "ui/Label.h"

@@ -1,20 +1,14 @@
 #include "ui/MessageBox.h"
 
-#include "ui/Accessibility.h"
+#include "ui/AccessibilityBridge.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMessageBox>
 
 namespace ui {
-namespace {
 
-MessagePresenter& presenter() {
-    static MessagePresenter current;
-    return current;
-}
-
-void showModalBox(QWidget* parent, const QString& caption, const QString& text) {
+void showMessageBox(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setTextFormat(Qt::PlainText);
@@ -25,22 +19,10 @@ void showModalBox(QWidget* parent, const QString& caption, const QString& text) 
         QAbstractButton* ok = box.button(QMessageBox::Ok);
         message->setBuddy(ok);
         // A screen reader running while the box was made has met the button as a bare widget.
-        remakeAccessibleInterface(*ok);
+        if (auto* bridge = accessibilityBridge())
+            bridge->objectChanged(*ok);
     }
     box.exec();
-}
-
-} // namespace
-
-void showMessage(QWidget* parent, const QString& caption, const QString& text) {
-    if (presenter())
-        presenter()(parent, caption, text);
-    else
-        showModalBox(parent, caption, text);
-}
-
-MessagePresenter setMessagePresenter(MessagePresenter replacement) {
-    return std::exchange(presenter(), std::move(replacement));
 }
 
 } // namespace ui

@@ -1,11 +1,9 @@
 #include "ui/TextBox.h"
 
-#include "ui/Accessibility.h"
-#include "ui/AccessibleTextBox.h"
+#include "ui/AccessibilityBridge.h"
 #include "ui/Placement.h"
 #include "ui/Window.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 
 #include <limits>
@@ -23,31 +21,32 @@ TextBox::TextBox(Window& window, const char* name, Twips geometry, Typeface face
 }
 
 void TextBox::replaceText(const QString& text) {
-    const QString removed = QLineEdit::text().left(AccessibleTextBox::kSpokenLineLength);
-    {
-        // Qt would report the change as text inserted, and what a reader makes of that depends
-        // on the last key; the announcement says it the same way whatever the command's key.
-        const QuietTextChange quiet(*this);
-        setText(text);
-    }
-    if (hasFocus() && !(removed.isEmpty() && text.isEmpty())) {
-        // FIXME(Qt 6.4, Orca 43): a removal at the start makes Orca rebuild the box's braille
-        // line from the new text without saying anything, which an insertion would; the new
-        // text is said by the announcement below. It names the old text's first line, however
-        // long the text was; after an empty text, whose removal would never reach Orca (Qt
-        // drops text events without text), the new text's first line stands in. Remove when
-        // Orca says a command's replaced text the same way for every key (then let Qt's own
-        // events through); pinned by the Orca test's "show room" flow.
-        const QString stated =
-            removed.isEmpty() ? text.left(AccessibleTextBox::kSpokenLineLength) : removed;
-        QAccessibleTextRemoveEvent refresh(this, 0, stated);
-        refresh.setCursorPosition(cursorPosition());
-        QAccessible::updateAccessibility(&refresh);
+    const QString oldText = QLineEdit::text();
+    // Qt would report the change as text inserted, and what a reader makes of that depends on
+    // the last key; the announcement says it the same way whatever the command's key.
+    quietly([&] { setText(text); });
+    if (hasFocus()) {
+        if (auto* bridge = accessibilityBridge())
+            bridge->showReplacedText(*this, oldText);
     }
     if (hasFocus() && window_.isActiveWindow()) {
-        const QString spoken = text.left(AccessibleTextBox::kSpokenLineLength);
-        window_.announce(*this, spoken.isEmpty() ? QStringLiteral("blank") : spoken);
+        if (auto* bridge = accessibilityBridge())
+            bridge->announceReplacedText(window_, *this);
     }
+}
+
+void TextBox::editWhole() {
+    quietly([this] {
+        setFocus();
+        selectAll();
+    });
+}
+
+void TextBox::quietly(const std::function<void()>& change) {
+    if (auto* bridge = accessibilityBridge())
+        bridge->quietly(*this, change);
+    else
+        change();
 }
 
 bool TextBox::event(QEvent* event) {

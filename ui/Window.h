@@ -14,7 +14,6 @@ class QMenuBar;
 
 namespace ui {
 
-class Announcer;
 class Menu;
 
 // A top-level window of fixed size: an optional menu bar on top and, below it, a client area
@@ -36,9 +35,8 @@ public:
     void registerMenuShortcut(const QKeySequence& shortcut, QAction& item);
     bool isMenuShortcut(const QKeySequence& keys) const;
 
-    // Tells a screen reader about a change of `source` away from the focus (see Announcer).
+    // Tells screen readers, once, about a change of `source` away from the focus.
     void announce(const QObject& source, const QString& text);
-    Announcer& announcer() { return *announcer_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -47,7 +45,6 @@ protected:
 
 private:
     QWidget* client_;
-    Announcer* announcer_;
     QMenuBar* menuBar_ = nullptr;
     QList<Menu*> menus_;
     QList<std::pair<QKeySequence, QAction*>> menuShortcuts_;

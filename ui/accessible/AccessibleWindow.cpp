@@ -1,7 +1,7 @@
 #include "ui/accessible/AccessibleWindow.h"
 
-#include "ui/Announcer.h"
 #include "ui/Window.h"
+#include "ui/accessible/Announcer.h"
 #include "ui/accessible/DevicePixels.h"
 
 namespace ui {
@@ -9,21 +9,25 @@ namespace ui {
 AccessibleWindow::AccessibleWindow(Window* window)
     : QAccessibleWidget(window, QAccessible::Window) {}
 
+// None before the window first tells something, and none where Qt has announcements of its own.
 QAccessibleInterface* AccessibleWindow::announcer() const {
-    return QAccessible::queryAccessibleInterface(&static_cast<Window*>(widget())->announcer());
+    auto* announcer = widget()->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
+    return announcer ? QAccessible::queryAccessibleInterface(announcer) : nullptr;
 }
 
 int AccessibleWindow::childCount() const {
-    return QAccessibleWidget::childCount() + 1;
+    return QAccessibleWidget::childCount() + (announcer() ? 1 : 0);
 }
 
 QAccessibleInterface* AccessibleWindow::child(int index) const {
-    const int widgets = QAccessibleWidget::childCount();
-    return index == widgets ? announcer() : QAccessibleWidget::child(index);
+    if (index == QAccessibleWidget::childCount())
+        return announcer();
+    return QAccessibleWidget::child(index);
 }
 
 int AccessibleWindow::indexOfChild(const QAccessibleInterface* child) const {
-    if (child && child->object() == announcer()->object())
+    const QAccessibleInterface* area = announcer();
+    if (child && area && child->object() == area->object())
         return QAccessibleWidget::childCount();
     return QAccessibleWidget::indexOfChild(child);
 }

@@ -45,9 +45,14 @@ bool TextBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TextBox::replaceText(const QString& text) {
+    const QString oldText = QLineEdit::text();
     // Qt would report the change as text inserted, and what a reader makes of that depends on
     // the last key; the announcement says it the same way whatever the command's key.
     quietly([&] { setText(text); });
+    if (hasFocus()) {
+        if (auto* bridge = accessibilityBridge())
+            bridge->showReplacedText(*this, oldText);
+    }
     if (hasFocus() && window_.isActiveWindow()) {
         if (auto* bridge = accessibilityBridge())
             bridge->announceReplacedText(window_, *this);

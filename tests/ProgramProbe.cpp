@@ -5,10 +5,9 @@
 //   table     open the high-score table and stay (for screenshots)
 //   entry     open the old-high-score entry window and stay (for screenshots)
 //   icon      print the windows' icon's sizes once it is set, then F3
+#include "TestSupport.h"
+
 #include "core/Program.h"
-#include "core/Windows.h"
-#include "forms/main/Form1.h"
-#include "ui/TextBox.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,23 +18,25 @@
 
 namespace {
 
+const QString kMain = QStringLiteral("Form1");
+
 void pressEndGame() {
     QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus ? focus : &theForm1(), Qt::Key_F3);
+    QTest::keyClick(focus ? focus : gameWindow(kMain), Qt::Key_F3);
 }
 
 void runScript() {
-    (void)QTest::qWaitForWindowActive(&theForm1());
+    (void)QTest::qWaitForWindowActive(gameWindow(kMain));
     const QByteArray script = qgetenv("VORLAKIN_PROBE");
     if (script == "close") {
-        theForm1().close();
+        closeWindow(kMain);
     } else if (script == "end-key") {
         pressEndGame();
     } else if (script == "new-game") {
-        theForm1().mnuNewGame_Click();
-        const QByteArray text = theForm1().Text1->text().toUtf8();
-        std::printf("%lld\n%s\n", static_cast<long long>(theForm1().Text1->text().size()),
-                    text.toHex().constData());
+        triggerAction(QStringLiteral("mnuNewGame"));
+        const QString box = textOf(kMain, QStringLiteral("Text1"));
+        std::printf("%lld\n%s\n", static_cast<long long>(box.size()),
+                    box.toUtf8().toHex().constData());
         std::fflush(stdout);
         pressEndGame();
     } else if (script == "icon") {
@@ -45,9 +46,9 @@ void runScript() {
         std::fflush(stdout);
         pressEndGame();
     } else if (script == "table") {
-        SwitchWindow(WindowId::Form1, WindowId::Form2);
+        pressKey(Qt::Key_C, Qt::ControlModifier);
     } else if (script == "entry") {
-        SwitchWindow(WindowId::Form1, WindowId::Form3);
+        pressKey(Qt::Key_O, Qt::ControlModifier);
     }
 }
 

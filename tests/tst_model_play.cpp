@@ -352,7 +352,7 @@ QString listing(const PlaySteps& steps) {
 
 QString report(std::uint64_t seed, qsizetype stepCount, const ModelRun::Result& result,
                const PlaySteps& steps, const QString& argumentText) {
-    QString text = QStringLiteral("seed %1, step %2: the %3 differs from the model\n%4"
+    QString text = QStringLiteral("seed %1, step %2: the windows differ from the model in %3\n%4"
                                   "the whole run again: VORLAKIN_SEED=%1 VORLAKIN_STEPS=%5\n")
                        .arg(QString::number(seed))
                        .arg(result.failedAt + 1)
@@ -362,7 +362,7 @@ QString report(std::uint64_t seed, qsizetype stepCount, const ModelRun::Result& 
         steps.mid(result.startedAt, result.failedAt - result.startedAt + 1);
     const PlaySteps shortened = shorten(sinceStart, result.kind, argumentText);
     const ModelRun::Result last = replay(shortened, argumentText);
-    return text + QStringLiteral("shortened to %1 steps from the start:\n%2%3")
+    return text + QStringLiteral("shortened to %1 step(s) from the start:\n%2%3")
                       .arg(shortened.size())
                       .arg(listing(shortened), last.difference);
 }

@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 
 #include "core/Program.h"
+#include "forms/Forms.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -55,5 +56,5 @@ void runScript() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    return runProgram(argc, argv, [] { QTimer::singleShot(0, runScript); });
+    return runProgram(argc, argv, createForm, [] { QTimer::singleShot(0, runScript); });
 }

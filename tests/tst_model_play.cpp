@@ -12,8 +12,8 @@
 #include "TestSupport.h"
 
 #include "core/Program.h"
+#include "core/ProgramState.h"
 #include "core/modVariables.h"
-#include "ui/MessageBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -239,7 +239,7 @@ protected:
 private:
     void start() {
         startGame(argumentText_);
-        ui::setMessagePresenter({}); // the real box, answered as it comes up
+        programState().showMessage = {}; // the real box, answered as it comes up
         GuiTest::forgetWarnings();
         model_ = PlayerModel(argumentText_);
         result_.startedAt = next_;

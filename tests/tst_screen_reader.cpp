@@ -5,9 +5,8 @@
 #include "TestSupport.h"
 
 #include "forms/main/TextPages.h"
-#include "ui/AccessibleTextBox.h"
-#include "ui/Announcer.h"
-#include "ui/Window.h"
+#include "ui/accessible/Announcer.h"
+#include "ui/accessible/ReadingPolicy.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -29,7 +28,7 @@ QString page() {
 }
 
 ui::Announcer& announcer() {
-    return dynamic_cast<ui::Window*>(gameWindow(kMain))->announcer();
+    return ui::Announcer::of(*gameWindow(kMain));
 }
 
 // What the main window has told screen readers: how many announcements, and the last one's lines.
@@ -172,7 +171,7 @@ private Q_SLOTS:
         settle();
         QCOMPARE(textOf(kMain, QStringLiteral("Text1")), huge);
         QCOMPARE(told().lines, (QStringList{TextPages::welcome(),
-                                            huge.left(ui::AccessibleTextBox::kSpokenLineLength)}));
+                                            huge.left(ui::kSpokenLineLength)}));
 
         auto* box = control<QLineEdit>(kMain, QStringLiteral("Text1"));
         auto* text = textOfBox(box);
@@ -183,22 +182,22 @@ private Q_SLOTS:
         const QString last =
             text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end);
         QCOMPARE(end, huge.size());
-        QCOMPARE(last.size(), huge.size() % ui::AccessibleTextBox::kSpokenLineLength);
+        QCOMPARE(last.size(), huge.size() % ui::kSpokenLineLength);
         const QString before =
             text->textBeforeOffset(start, QAccessible::LineBoundary, &start, &end);
-        QCOMPARE(before.size(), ui::AccessibleTextBox::kSpokenLineLength);
+        QCOMPARE(before.size(), ui::kSpokenLineLength);
         QCOMPARE(end, huge.size() - last.size());
         text->textAfterOffset(0, QAccessible::LineBoundary, &start, &end);
-        QCOMPARE(start, ui::AccessibleTextBox::kSpokenLineLength);
+        QCOMPARE(start, ui::kSpokenLineLength);
         pressKey(Qt::Key_Home);
         pressKey(Qt::Key_End, Qt::ShiftModifier);
         text->selection(0, &start, &end);
         QCOMPARE(start, 0);
-        QCOMPARE(end, ui::AccessibleTextBox::kSpokenLineLength);
+        QCOMPARE(end, ui::kSpokenLineLength);
 
         // At the end of a text of whole lines, the line is the last one, and the one before it
         // is the one before.
-        box->setText(QString(2 * ui::AccessibleTextBox::kSpokenLineLength, 'y'));
+        box->setText(QString(2 * ui::kSpokenLineLength, 'y'));
         const int length = text->characterCount();
         text->textAtOffset(length, QAccessible::LineBoundary, &start, &end);
         QCOMPARE(std::pair(start, end), std::pair(length / 2, length));

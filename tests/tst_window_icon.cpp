@@ -2,9 +2,9 @@
 #include "GuiTest.h"
 #include "TestSupport.h"
 
+#include "core/AppIcon.h"
 #include "core/Program.h"
-#include "ui/AppIcon.h"
-#include "ui/MessageBox.h"
+#include "core/ProgramState.h"
 #include "ui/Window.h"
 
 #include <QApplication>
@@ -93,7 +93,7 @@ private Q_SLOTS:
 
     void theMessageBoxCarriesIt() {
         startWithIcon();
-        const ui::MessagePresenter recorder = ui::setMessagePresenter({});
+        const MessagePresenter recorder = std::exchange(programState().showMessage, {});
         QImage seen;
         QTimer::singleShot(0, [&seen] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -102,9 +102,9 @@ private Q_SLOTS:
             seen = iconGivenToWindowSystem(*box);
             box->accept();
         });
-        ui::showMessage(gameWindow(QStringLiteral("Form1")), QStringLiteral("Caption"),
-                        QStringLiteral("Text"));
-        ui::setMessagePresenter(recorder);
+        showMessage(gameWindow(QStringLiteral("Form1")), QStringLiteral("Caption"),
+                    QStringLiteral("Text"));
+        programState().showMessage = recorder;
         QCOMPARE(seen, committedIcon(48));
     }
 

@@ -6,11 +6,10 @@
 #include "core/ProgramState.h"
 #include "core/Windows.h"
 #include "forms/Forms.h"
-#include "forms/main/Form1.h"
-#include "forms/scores/Form3.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/TextBox.h"
+#include "ui/Window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,7 +93,9 @@ void showOnly(WindowId id) {
 }
 
 void measureAll() {
-    Form1& main = theForm1();
+    ui::Window& main = window(WindowId::Form1);
+    auto* page = main.findChild<ui::Label*>(QStringLiteral("Label1"));
+    auto* command = main.findChild<ui::TextBox*>(QStringLiteral("Text1"));
     QElapsedTimer waited;
     waited.start();
     while (!(main.windowHandle() && main.windowHandle()->isExposed()) && waited.elapsed() < 10'000)
@@ -108,10 +109,10 @@ void measureAll() {
             // Blank text first, so that every command really changes what the window shows.
             measure(
                 menuAction->text() + QStringLiteral(" > ") + item->text(),
-                [&main] {
+                [page, command] {
                     showOnly(WindowId::Form1);
-                    main.Label1->setCaption(QString());
-                    main.Text1->setText(QString());
+                    page->setCaption(QString());
+                    command->setText(QString());
                 },
                 [item] { item->trigger(); });
         }
@@ -119,8 +120,11 @@ void measureAll() {
 
     // OK in the entry window, a whole round: five scores, highest first, then OK once more
     // after the last, which goes back to the main window.
-    Form3& entry = theForm3();
-    const QString firstPrompt = entry.Label1->caption();
+    ui::Window& entry = window(WindowId::Form3);
+    auto* prompt = entry.findChild<ui::Label*>(QStringLiteral("Label1"));
+    auto* box = entry.findChild<ui::TextBox*>(QStringLiteral("Text1"));
+    auto* ok = entry.findChild<ui::Button*>(QStringLiteral("Command1"));
+    const QString firstPrompt = prompt->caption();
     const QString scores[] = {QStringLiteral("1000"), QStringLiteral("800"), QStringLiteral("600"),
                               QStringLiteral("400"),  QStringLiteral("200"), QStringLiteral("0")};
     int step = 0;
@@ -128,20 +132,20 @@ void measureAll() {
         QStringLiteral("Form3 OK, accepted (round of 6)"),
         [&] {
             if (step == 0)
-                entry.Label1->setCaption(firstPrompt);
+                prompt->setCaption(firstPrompt);
             showOnly(WindowId::Form3);
-            entry.Text1->setText(scores[step]);
+            box->setText(scores[step]);
             step = (step + 1) % 6;
         },
-        [&] { entry.Command1->click(); });
+        [&] { ok->click(); });
     measure(
         QStringLiteral("Form3 OK, refused text"),
         [&] {
-            entry.Label1->setCaption(firstPrompt);
+            prompt->setCaption(firstPrompt);
             showOnly(WindowId::Form3);
-            entry.Text1->setText(QStringLiteral("many"));
+            box->setText(QStringLiteral("many"));
         },
-        [&] { entry.Command1->click(); });
+        [&] { ok->click(); });
 
     QCoreApplication::exit(0);
 }

@@ -12,18 +12,15 @@
 // window shown, once it is shown; after the message box is answered (OK or its window taken
 // away) the entry window's prompt and box follow, and "entry goes on" once OK on a number
 // there has moved on to the next prompt.
+#include "TestSupport.h"
+
 #include "core/Program.h"
-#include "core/Windows.h"
 #include "forms/Forms.h"
-#include "forms/main/Form1.h"
-#include "forms/scores/Form3.h"
-#include "ui/Button.h"
-#include "ui/Label.h"
-#include "ui/TextBox.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -31,16 +28,19 @@
 
 namespace {
 
+const QString kMain = QStringLiteral("Form1");
+const QString kEntry = QStringLiteral("Form3");
+
 void pressEndGame() {
     QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus ? focus : &theForm1(), Qt::Key_F3);
+    QTest::keyClick(focus ? focus : gameWindow(kMain), Qt::Key_F3);
 }
 
 void sayReady(QWidget& shown) {
     (void)QTest::qWaitForWindowExposed(&shown);
     // Settled: the icon comes after the main window's first frame.
     (void)QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }, 10000);
-    std::printf("ready %llu %llu\n", static_cast<unsigned long long>(theForm1().winId()),
+    std::printf("ready %llu %llu\n", static_cast<unsigned long long>(gameWindow(kMain)->winId()),
                 static_cast<unsigned long long>(shown.winId()));
     std::fflush(stdout);
 }
@@ -56,29 +56,28 @@ void sayWhenMessageShown() {
 
 // After the message: the entry window takes keys again, and takes a number.
 void goOnInTheEntryWindow() {
-    Form3& entry = theForm3();
-    std::printf("after message: %s / %s\n", qPrintable(entry.Label1->caption()),
-                qPrintable(entry.Text1->text()));
+    std::printf("after message: %s / %s\n", qPrintable(textOf(kEntry, QStringLiteral("Label1"))),
+                qPrintable(textOf(kEntry, QStringLiteral("Text1"))));
     std::fflush(stdout);
-    entry.Text1->setText(QStringLiteral("750"));
-    QTest::keyClick(entry.Command1, Qt::Key_Space);
-    if (entry.Label1->caption() == QLatin1String("Enter the second high score."))
+    setBoxText(kEntry, QStringLiteral("Text1"), QStringLiteral("750"));
+    QTest::keyClick(control<QPushButton>(kEntry, QStringLiteral("Command1")), Qt::Key_Space);
+    if (textOf(kEntry, QStringLiteral("Label1")) == QLatin1String("Enter the second high score."))
         std::puts("entry goes on");
     std::fflush(stdout);
 }
 
 void runScript() {
-    (void)QTest::qWaitForWindowActive(&theForm1());
+    (void)QTest::qWaitForWindowActive(gameWindow(kMain));
     const QByteArray script = qgetenv("VORLAKIN_PROBE");
     if (script == "close") {
-        theForm1().close();
+        closeWindow(kMain);
     } else if (script == "end-key") {
         pressEndGame();
     } else if (script == "new-game") {
-        theForm1().mnuNewGame_Click();
-        const QByteArray text = theForm1().Text1->text().toUtf8();
-        std::printf("%lld\n%s\n", static_cast<long long>(theForm1().Text1->text().size()),
-                    text.toHex().constData());
+        triggerAction(QStringLiteral("mnuNewGame"));
+        const QString box = textOf(kMain, QStringLiteral("Text1"));
+        std::printf("%lld\n%s\n", static_cast<long long>(box.size()),
+                    box.toUtf8().toHex().constData());
         std::fflush(stdout);
         pressEndGame();
     } else if (script == "icon") {
@@ -88,23 +87,23 @@ void runScript() {
         std::fflush(stdout);
         pressEndGame();
     } else if (script == "main") {
-        sayReady(theForm1());
+        sayReady(*gameWindow(kMain));
     } else if (script == "idle") {
-        theForm1().mnuNewGame_Click();
-        theForm1().Text1->setFocus();
-        sayReady(theForm1());
+        triggerAction(QStringLiteral("mnuNewGame"));
+        control(kMain, QStringLiteral("Text1"))->setFocus();
+        sayReady(*gameWindow(kMain));
     } else if (script == "table") {
-        SwitchWindow(WindowId::Form1, WindowId::Form2);
-        sayReady(window(WindowId::Form2));
+        pressKey(Qt::Key_C, Qt::ControlModifier);
+        sayReady(*gameWindow(QStringLiteral("Form2")));
     } else if (script == "entry") {
-        SwitchWindow(WindowId::Form1, WindowId::Form3);
-        sayReady(window(WindowId::Form3));
+        pressKey(Qt::Key_O, Qt::ControlModifier);
+        sayReady(*gameWindow(kEntry));
     } else if (script == "message") {
-        SwitchWindow(WindowId::Form1, WindowId::Form3);
-        (void)QTest::qWaitForWindowExposed(&theForm3());
-        theForm3().Text1->setText(QStringLiteral("no number"));
+        pressKey(Qt::Key_O, Qt::ControlModifier);
+        (void)QTest::qWaitForWindowExposed(gameWindow(kEntry));
+        setBoxText(kEntry, QStringLiteral("Text1"), QStringLiteral("no number"));
         sayWhenMessageShown();
-        theForm3().Command1_Click();
+        QTest::mouseClick(control<QPushButton>(kEntry, QStringLiteral("Command1")), Qt::LeftButton);
         goOnInTheEntryWindow();
     }
 }

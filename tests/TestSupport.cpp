@@ -4,7 +4,6 @@
 #include "core/ProgramState.h"
 #include "core/Windows.h"
 #include "forms/Forms.h"
-#include "ui/Window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,11 +11,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
 int endCount = 0;
 QList<ShownMessage> messages;
+
+const QStringList kWindowNames{QStringLiteral("Form1"), QStringLiteral("Form2"),
+                               QStringLiteral("Form3")};
 
 } // namespace
 
@@ -36,10 +39,50 @@ void resetProgram(const QString& argumentText) {
     };
 }
 
-void startProgram(const QString& argumentText) {
+void startGame(const QString& argumentText) {
     resetProgram(argumentText);
     StartProgram();
-    QVERIFY(QTest::qWaitForWindowActive(&window(WindowId::Form1)));
+    QVERIFY(QTest::qWaitForWindowActive(gameWindow(QStringLiteral("Form1"))));
+}
+
+QWidget* gameWindow(const QString& name) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == name && kWindowNames.contains(name))
+            return top;
+    }
+    return nullptr;
+}
+
+QString textOf(const QString& window, const QString& name) {
+    if (auto* label = control<QLabel>(window, name))
+        return label->text();
+    if (auto* box = control<QLineEdit>(window, name))
+        return box->text();
+    if (auto* button = control<QPushButton>(window, name))
+        return button->text();
+    return QStringLiteral("<no control %1.%2>").arg(window, name);
+}
+
+void setBoxText(const QString& window, const QString& name, const QString& text) {
+    auto* box = control<QLineEdit>(window, name);
+    QVERIFY2(box, qPrintable(window + QLatin1Char('.') + name));
+    box->setText(text);
+}
+
+QStringList visibleWindows() {
+    QStringList visible;
+    for (const QString& name : kWindowNames) {
+        if (QWidget* top = gameWindow(name); top && top->isVisible())
+            visible.append(name);
+    }
+    return visible;
+}
+
+QString focusName() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return {};
+    return focus->window()->objectName() + QLatin1Char('.') + focus->objectName();
 }
 
 QWidget* focusedWidget() {
@@ -54,48 +97,50 @@ void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(target, key, modifiers);
 }
 
+void pressKeys(const QKeySequence& keys) {
+    const QKeyCombination combination = keys[0];
+    pressKey(combination.key(), combination.keyboardModifiers());
+}
+
 void typeText(const QString& text) {
     QWidget* target = focusedWidget();
     QVERIFY2(target, "no widget has the keyboard focus");
     QTest::keyClicks(target, text);
 }
 
-QAction* menuItem(const char* name) {
-    return window(WindowId::Form1).findChild<QAction*>(QString::fromLatin1(name));
+QAction* menuItem(const QString& name) {
+    QWidget* main = gameWindow(QStringLiteral("Form1"));
+    return main ? main->findChild<QAction*>(name) : nullptr;
 }
 
-void clickButton(ui::Window& window, const char* name) {
-    auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
-    QVERIFY2(button, name);
+bool triggerAction(const QString& name) {
+    QAction* item = menuItem(name);
+    QString fault;
+    if (!item)
+        fault = QStringLiteral("no menu item %1").arg(name);
+    else if (!item->isVisible())
+        fault = QStringLiteral("menu item %1 is hidden").arg(name);
+    else if (!item->isEnabled())
+        fault = QStringLiteral("menu item %1 is disabled").arg(name);
+    if (!fault.isEmpty()) {
+        QTest::qFail(qPrintable(fault), __FILE__, __LINE__);
+        return false;
+    }
+    item->trigger();
+    return true;
+}
+
+void clickButton(const QString& window, const QString& name) {
+    auto* button = control<QPushButton>(window, name);
+    QVERIFY2(button, qPrintable(window + QLatin1Char('.') + name));
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-QString textOf(ui::Window& window, const char* name) {
-    const QString objectName = QString::fromLatin1(name);
-    if (auto* label = window.findChild<QLabel*>(objectName))
-        return label->text();
-    if (auto* box = window.findChild<QLineEdit*>(objectName))
-        return box->text();
-    if (auto* button = window.findChild<QPushButton*>(objectName))
-        return button->text();
-    return QStringLiteral("<no control %1>").arg(objectName);
-}
-
-void setBoxText(ui::Window& window, const char* name, const QString& text) {
-    auto* box = window.findChild<QLineEdit*>(QString::fromLatin1(name));
-    QVERIFY2(box, name);
-    box->setText(text);
-}
-
-QStringList visibleWindows() {
-    QStringList visible;
-    const std::pair<WindowId, const char*> all[] = {
-        {WindowId::Form1, "Form1"}, {WindowId::Form2, "Form2"}, {WindowId::Form3, "Form3"}};
-    for (const auto& [id, name] : all) {
-        if (auto* created = existingWindow(id); created && created->isVisible())
-            visible.append(QString::fromLatin1(name));
-    }
-    return visible;
+bool closeWindow(const QString& window) {
+    QWidget* top = gameWindow(window);
+    if (!top || !top->windowHandle())
+        return false;
+    return top->windowHandle()->close();
 }
 
 int endRequests() {

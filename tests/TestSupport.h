@@ -3,33 +3,46 @@
 #include <QKeySequence>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 class QAction;
-class QWidget;
-
-namespace ui {
-class Window;
-}
 
 // Brings the program back to the state of a fresh process: no window, all slots zero, the
 // given argument text. End and message boxes are recorded instead of acting.
 void resetProgram(const QString& argumentText = QString());
 
 // resetProgram, then the program's start: the main window created and active.
-void startProgram(const QString& argumentText = QString());
+void startGame(const QString& argumentText = QString());
 
-// Key presses the way a player makes them: into whatever has the keyboard focus.
-void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-void typeText(const QString& text);
-
-QWidget* focusedWidget();
-QAction* menuItem(const char* name);
-void clickButton(ui::Window& window, const char* name);
-QString textOf(ui::Window& window, const char* name); // a label's caption or a box's text
-void setBoxText(ui::Window& window, const char* name, const QString& text);
+// The windows and their controls, found by object name as a player finds them by sight.
+// Nothing while the window is not created.
+QWidget* gameWindow(const QString& name);
+template <class Control = QWidget> Control* control(const QString& window, const QString& name) {
+    QWidget* top = gameWindow(window);
+    return top ? top->findChild<Control*>(name) : nullptr;
+}
+QString textOf(const QString& window, const QString& control); // a label's, box's or button's
+void setBoxText(const QString& window, const QString& box, const QString& text);
 
 // Which of the three windows are visible, as "Form1", "Form2", "Form3" in that order.
 QStringList visibleWindows();
+// "Form1.Text1": the focused control and its window; empty when nothing has the focus.
+QString focusName();
+
+// Key presses the way a player makes them: into whatever has the keyboard focus.
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void pressKeys(const QKeySequence& keys);
+void typeText(const QString& text);
+QWidget* focusedWidget();
+
+// Chooses a main-window menu item as the menu does. A missing, hidden or disabled item fails
+// the running test with its name, and nothing is triggered.
+bool triggerAction(const QString& name);
+QAction* menuItem(const QString& name);
+
+void clickButton(const QString& window, const QString& name);
+// Closes the window through its frame; false when the window stays (the close was refused).
+bool closeWindow(const QString& window);
 
 // What happened through the seams since the last reset.
 int endRequests();

@@ -1,19 +1,17 @@
 // Accelerators under other keyboard layouts: where a layout has no Latin letters, Ctrl with the
 // key in the place of a US letter is that letter's accelerator; everything else stays as it is.
+#include "GuiTest.h"
 #include "TestSupport.h"
 
-#include "core/Windows.h"
-#include "forms/Forms.h"
-#include "forms/main/Form1.h"
 #include "forms/main/TextPages.h"
-#include "ui/Label.h"
-#include "ui/TextBox.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
 
 namespace {
+
+const QString kMain = QStringLiteral("Form1");
 
 // XKB key codes of the US letter places, as X11 and Wayland report them.
 constexpr quint32 kPlaceOfA = 38;
@@ -37,13 +35,10 @@ void pressAt(quint32 place, int key, Qt::KeyboardModifiers modifiers, const QStr
 
 } // namespace
 
-class KeyboardLayoutsTest : public QObject {
+class KeyboardLayoutsTest : public GuiTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { startProgram(); }
-    void cleanupTestCase() { releaseWindows(); }
-
     void ctrlWithALetterOfAnotherScriptGoesByPlace_data() {
         QTest::addColumn<quint32>("place");
         QTest::addColumn<int>("key");
@@ -72,8 +67,8 @@ private Q_SLOTS:
         const QString letter = QString(QChar(char16_t(key))).toLower();
         pressAt(place, key, Qt::ControlModifier, letter);
         QTRY_COMPARE(visibleWindows(), QStringList{windows});
-        QCOMPARE(theForm1().Label1->caption(), page);
-        QCOMPARE(theForm1().Text1->text(), QStringLiteral("Command"));
+        QCOMPARE(textOf(kMain, QStringLiteral("Label1")), page);
+        QCOMPARE(textOf(kMain, QStringLiteral("Text1")), QStringLiteral("Command"));
     }
 
     void otherModifiersAndTypingAreLeftAlone() {
@@ -81,11 +76,11 @@ private Q_SLOTS:
         pressAt(kPlaceOfC, 0x0421, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("с"));
         pressAt(kPlaceOfA, 0x0424, Qt::ControlModifier | Qt::ShiftModifier, QStringLiteral("Ф"));
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
-        QCOMPARE(theForm1().Label1->caption(), TextPages::welcome());
-        theForm1().Text1->clear();
+        QCOMPARE(textOf(kMain, QStringLiteral("Label1")), TextPages::welcome());
+        setBoxText(kMain, QStringLiteral("Text1"), QString());
         pressAt(kPlaceOfC, 0x0421, Qt::NoModifier, QStringLiteral("с"));
         pressAt(kPlaceOfO, 0x0429, Qt::ShiftModifier, QStringLiteral("Щ"));
-        QCOMPARE(theForm1().Text1->text(), QStringLiteral("сЩ"));
+        QCOMPARE(textOf(kMain, QStringLiteral("Text1")), QStringLiteral("сЩ"));
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
     }
 

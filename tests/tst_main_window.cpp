@@ -1,50 +1,39 @@
 // The main window as the player meets it: layout, menus, accelerators and its own commands.
+#include "GameTables.h"
+#include "GuiTest.h"
 #include "TestSupport.h"
 
-#include "core/Windows.h"
 #include "core/modVariables.h"
-#include "forms/Forms.h"
-#include "forms/main/Form1.h"
 #include "forms/main/TextPages.h"
-#include "ui/Button.h"
-#include "ui/Label.h"
-#include "ui/TextBox.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSignalSpy>
+#include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 #include <cmath>
 
 namespace {
 
-Form1& form() {
-    return theForm1();
+const QString kMain = QStringLiteral("Form1");
+
+QWidget* part(const char* name) {
+    return control(kMain, QString::fromLatin1(name));
 }
 
-struct MenuRow {
-    const char* menu;
-    const char* item;
-    const char* caption;
-    QKeySequence accelerator;
-};
+QString page() {
+    return textOf(kMain, QStringLiteral("Label1"));
+}
 
-const QList<MenuRow> kMenuTree{
-    {"Game", "mnuNewGame", "New Game", QKeySequence(Qt::Key_F2)},
-    {"Game", "mnuEnterHighScores", "Enter Old High Scores", QKeySequence(Qt::CTRL | Qt::Key_O)},
-    {"Game", "mnuCheckHighScores", "Check High Scores", QKeySequence(Qt::CTRL | Qt::Key_C)},
-    {"Game", "mnuEndGame", "End Game", QKeySequence(Qt::Key_F3)},
-    {"Game", "mnuCheckInventory", "Check Inventory", QKeySequence(Qt::CTRL | Qt::Key_I)},
-    {"Game", "mnuCheckScore", "Check Score", QKeySequence(Qt::CTRL | Qt::Key_S)},
-    {"Game", "mnuStory", "Story", QKeySequence()},
-    {"Game", "mnuCharacters", "Characters", QKeySequence()},
-    {"Help", "mnuHowtoPlay", "How to Play", QKeySequence(Qt::CTRL | Qt::Key_H)},
-    {"Help", "mnuAboutThisGame", "About This game", QKeySequence(Qt::CTRL | Qt::Key_A)},
-    {"Debug", "mnuShowRoom", "Show Room", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1)},
-};
+QString commandBox() {
+    return textOf(kMain, QStringLiteral("Text1"));
+}
 
 // WCAG contrast of two colours.
 double contrast(const QColor& a, const QColor& b) {
@@ -64,59 +53,55 @@ QColor pixel(QWidget* widget, QPoint at) {
     return widget->grab().toImage().pixelColor(at);
 }
 
-void pressSequence(const QKeySequence& sequence) {
-    const QKeyCombination combination = sequence[0];
-    pressKey(combination.key(), combination.keyboardModifiers());
+// Everything in the focused box selected, as the keys do it.
+void selectBox() {
+    pressKey(Qt::Key_Home);
+    pressKey(Qt::Key_End, Qt::ShiftModifier);
 }
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public GuiTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { startProgram(); }
-    void cleanupTestCase() { releaseWindows(); }
-
     void startsWithWelcomeAndCommandFocused() {
-        QCOMPARE(form().windowTitle(), QStringLiteral("Adventure Game"));
-        QCOMPARE(textOf(form(), "Label1"),
-                 QStringLiteral("Hello! Welcome to 'Vorlakin'! Type 'start' to continue."));
-        QCOMPARE(textOf(form(), "Text1"), QStringLiteral("Command"));
-        QCOMPARE(textOf(form(), "Command1"), QStringLiteral("GO"));
-        QCOMPARE(focusedWidget(), form().Text1);
+        QCOMPARE(gameWindow(kMain)->windowTitle(), QStringLiteral("Adventure Game"));
+        QCOMPARE(page(), QStringLiteral("Hello! Welcome to 'Vorlakin'! Type 'start' to continue."));
+        QCOMPARE(commandBox(), QStringLiteral("Command"));
+        QCOMPARE(textOf(kMain, QStringLiteral("Command1")), QStringLiteral("GO"));
+        QCOMPARE(focusName(), QStringLiteral("Form1.Text1"));
     }
 
     void controlsSitWhereTheTableSays() {
-        QCOMPARE(form().clientArea()->size(), QSize(536, 462));
-        QCOMPARE(form().Text1->geometry(), QRect(0, 0, 457, 24));
-        QCOMPARE(form().Label1->geometry(), QRect(0, 24, 537, 441));
-        QCOMPARE(form().Command1->geometry(), QRect(456, 0, 81, 25));
+        QCOMPARE(part("clientArea")->size(), QSize(536, 462));
+        QCOMPARE(part("Text1")->geometry(), QRect(0, 0, 457, 24));
+        QCOMPARE(part("Label1")->geometry(), QRect(0, 24, 537, 441));
+        QCOMPARE(part("Command1")->geometry(), QRect(456, 0, 81, 25));
         // The client area lies below the menu bar and the window cannot be resized.
-        const auto* bar = form().findChild<QMenuBar*>();
+        const auto* bar = control<QMenuBar>(kMain, QStringLiteral("menuBar"));
         QVERIFY(bar);
-        QCOMPARE(form().clientArea()->y(), bar->height());
-        QCOMPARE(form().minimumSize(), form().maximumSize());
+        QCOMPARE(part("clientArea")->y(), bar->height());
+        QCOMPARE(gameWindow(kMain)->minimumSize(), gameWindow(kMain)->maximumSize());
     }
 
     void textAreaIsLightGreyFixedPitchOnBlack() {
-        for (QWidget* control :
-             {static_cast<QWidget*>(form().Label1), static_cast<QWidget*>(form().Text1)}) {
+        for (QWidget* control : {part("Label1"), part("Text1")}) {
             const QFontMetrics metrics(control->font());
             QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')),
                      metrics.horizontalAdvance(QLatin1Char('W')));
             QCOMPARE(QFontInfo(control->font()).pixelSize(), 12); // 9 pt
             QVERIFY(!control->font().bold() && !control->font().italic());
         }
-        QCOMPARE(form().Label1->palette().color(QPalette::WindowText), QColor(0xE0, 0xE0, 0xE0));
-        QCOMPARE(form().Label1->palette().color(QPalette::Window), QColor(Qt::black));
-        QVERIFY(form().Label1->autoFillBackground());
-        QCOMPARE(form().Text1->palette().color(QPalette::Text), QColor(0xE0, 0xE0, 0xE0));
-        QCOMPARE(form().Text1->palette().color(QPalette::Base), QColor(Qt::black));
-        QCOMPARE(form().clientArea()->palette().color(QPalette::Window), QColor(Qt::black));
-        QCOMPARE(QFontInfo(form().Command1->font()).pixelSize(), 18); // 13.5 pt
+        QCOMPARE(part("Label1")->palette().color(QPalette::WindowText), QColor(0xE0, 0xE0, 0xE0));
+        QCOMPARE(part("Label1")->palette().color(QPalette::Window), QColor(Qt::black));
+        QVERIFY(part("Label1")->autoFillBackground());
+        QCOMPARE(part("Text1")->palette().color(QPalette::Text), QColor(0xE0, 0xE0, 0xE0));
+        QCOMPARE(part("Text1")->palette().color(QPalette::Base), QColor(Qt::black));
+        QCOMPARE(part("clientArea")->palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(QFontInfo(part("Command1")->font()).pixelSize(), 18); // 13.5 pt
         // The button keeps its own proportional face rather than the text area's.
-        const QFontMetrics buttonMetrics(form().Command1->font());
+        const QFontMetrics buttonMetrics(part("Command1")->font());
         QVERIFY(buttonMetrics.horizontalAdvance(QLatin1Char('i')) <
                 buttonMetrics.horizontalAdvance(QLatin1Char('W')));
     }
@@ -126,14 +111,14 @@ private Q_SLOTS:
         dark.setColor(QPalette::ButtonText, Qt::white);
         dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
         QApplication::setPalette(dark);
-        startProgram();
-        QCOMPARE(form().Label1->palette().color(QPalette::Window), QColor(Qt::black));
-        QCOMPARE(form().Label1->palette().color(QPalette::WindowText), QColor(0xE0, 0xE0, 0xE0));
+        startGame();
+        QCOMPARE(part("Label1")->palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(part("Label1")->palette().color(QPalette::WindowText), QColor(0xE0, 0xE0, 0xE0));
         QApplication::setPalette(QPalette());
     }
 
     void menuTreeIsInOrderWithItsAccelerators() {
-        const auto* bar = form().findChild<QMenuBar*>();
+        const auto* bar = control<QMenuBar>(kMain, QStringLiteral("menuBar"));
         QVERIFY(bar);
         QStringList menus;
         for (QAction* action : bar->actions())
@@ -144,67 +129,68 @@ private Q_SLOTS:
         QList<QAction*> items;
         for (QAction* menuAction : bar->actions())
             items.append(menuAction->menu()->actions());
-        QCOMPARE(items.size(), kMenuTree.size());
+        QCOMPARE(items.size(), menuTree().size());
         for (qsizetype i = 0; i < items.size(); ++i) {
-            const MenuRow& row = kMenuTree[i];
+            const MenuEntry& row = menuTree()[i];
             QAction* item = items[i];
-            QCOMPARE(item->objectName(), QString::fromLatin1(row.item));
+            QCOMPARE(item->objectName(), QString::fromLatin1(row.name));
             QCOMPARE(item->text(), QString::fromLatin1(row.caption));
-            QCOMPARE(item->shortcut(), row.accelerator);
-            QCOMPARE(item->parent()->objectName().mid(3), QString::fromLatin1(row.menu));
+            QCOMPARE(item->shortcut(), row.keys);
+            QCOMPARE(item->parent()->objectName(), QString::fromLatin1(row.menu));
             QVERIFY(item->isEnabled() && item->isVisible() && !item->isCheckable());
             QVERIFY(!item->isSeparator());
         }
     }
 
     void newGameBringsBackWelcomeAndEmptiesBox() {
-        form().mnuHowtoPlay_Click();
+        triggerAction(QStringLiteral("mnuHowtoPlay"));
         typeText(QStringLiteral("xyz"));
         modVariables.CurrentRoom = 12;
         const ModVariables before = modVariables;
         pressKey(Qt::Key_F2);
-        QCOMPARE(textOf(form(), "Label1"), TextPages::welcome());
-        QCOMPARE(textOf(form(), "Text1"), QString());
+        QCOMPARE(page(), TextPages::welcome());
+        QCOMPARE(commandBox(), QString());
         QCOMPARE(modVariables.CurrentRoom, std::int16_t{0});
         QCOMPARE(modVariables.HighScore1, before.HighScore1);
         QCOMPARE(modVariables.HighScore5, before.HighScore5);
     }
 
     void newGamePutsTheArgumentTextInTheBox() {
-        startProgram(QStringLiteral("-style windows \"quoted\" \u00e9"));
-        QCOMPARE(textOf(form(), "Text1"), QStringLiteral("Command"));
-        menuItem("mnuNewGame")->trigger();
-        QCOMPARE(textOf(form(), "Text1"), QStringLiteral("-style windows \"quoted\" \u00e9"));
+        startGame(QStringLiteral("-style windows \"quoted\" \u00e9"));
+        QCOMPARE(commandBox(), QStringLiteral("Command"));
+        triggerAction(QStringLiteral("mnuNewGame"));
+        QCOMPARE(commandBox(), QStringLiteral("-style windows \"quoted\" \u00e9"));
     }
 
     void newGameKeepsAVeryLongArgumentWhole() {
         const QString huge(200000, QLatin1Char('x'));
-        startProgram(huge);
-        menuItem("mnuNewGame")->trigger();
-        QCOMPARE(textOf(form(), "Text1").size(), huge.size());
+        startGame(huge);
+        triggerAction(QStringLiteral("mnuNewGame"));
+        QCOMPARE(commandBox().size(), huge.size());
     }
 
     void showRoomShowsZeroAndLeavesThePage() {
-        form().mnuCharacters_Click();
+        triggerAction(QStringLiteral("mnuCharacters"));
         pressKey(Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(textOf(form(), "Text1"), QStringLiteral("0"));
-        QCOMPARE(textOf(form(), "Label1"), TextPages::characters());
+        QCOMPARE(commandBox(), QStringLiteral("0"));
+        QCOMPARE(page(), TextPages::characters());
         pressKey(Qt::Key_F2);
         pressKey(Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(textOf(form(), "Text1"), QStringLiteral("0"));
+        QCOMPARE(commandBox(), QStringLiteral("0"));
     }
 
     void endGameEndsFromAnyState() {
         pressKey(Qt::Key_F3);
         QCOMPARE(endRequests(), 1);
-        form().mnuStory_Click();
-        form().Command1->setFocus();
+        triggerAction(QStringLiteral("mnuStory"));
+        pressKey(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("Form1.Command1"));
         pressKey(Qt::Key_F3);
         QCOMPARE(endRequests(), 2);
     }
 
     void frameCloseEndsTheProgram() {
-        QVERIFY(!form().close()); // the window itself stays; End takes the process down
+        QVERIFY(!closeWindow(kMain)); // the window itself stays; End takes the process down
         QCOMPARE(endRequests(), 1);
     }
 
@@ -236,46 +222,46 @@ private Q_SLOTS:
         QFETCH(QString, visible);
         QFETCH(QString, page);
         QFETCH(QString, box);
-        form().Text1->selectAll();
-        QCOMPARE(focusedWidget(), form().Text1);
-        pressSequence(keys);
+        QCOMPARE(focusName(), QStringLiteral("Form1.Text1"));
+        selectBox(); // what the box's own keys would act on
+        pressKeys(keys);
         QCOMPARE(visibleWindows(), QStringList{visible});
-        QCOMPARE(textOf(form(), "Label1"), page);
-        QCOMPARE(textOf(form(), "Text1"), box);
+        QCOMPARE(textOf(kMain, QStringLiteral("Label1")), page);
+        QCOMPARE(commandBox(), box);
         QCOMPARE(endRequests(), 0);
     }
 
     void f3FromTheFocusedCommandBoxEnds() {
-        QCOMPARE(focusedWidget(), form().Text1);
+        QCOMPARE(focusName(), QStringLiteral("Form1.Text1"));
         pressKey(Qt::Key_F3);
         QCOMPARE(endRequests(), 1);
     }
 
     void commandBoxStillEditsWithOtherKeys() {
-        form().Text1->clear();
+        selectBox();
         typeText(QStringLiteral("take brick"));
         pressKey(Qt::Key_Backspace);
-        QCOMPARE(textOf(form(), "Text1"), QStringLiteral("take bric"));
+        QCOMPARE(commandBox(), QStringLiteral("take bric"));
     }
 
     void doNothingCommandsChangeNothing() {
-        form().mnuStory_Click();
-        form().Text1->clear();
+        triggerAction(QStringLiteral("mnuStory"));
+        selectBox();
         typeText(QStringLiteral("start"));
         modVariables.HighScore2 = 777;
         const ModVariables before = modVariables;
 
         pressKey(Qt::Key_Return);
         pressKey(Qt::Key_Enter);
-        clickButton(form(), "Command1");
-        menuItem("mnuCheckInventory")->trigger();
-        menuItem("mnuCheckScore")->trigger();
-        form().Command1->setFocus();
+        clickButton(kMain, QStringLiteral("Command1"));
+        triggerAction(QStringLiteral("mnuCheckInventory"));
+        triggerAction(QStringLiteral("mnuCheckScore"));
+        QCOMPARE(focusName(), QStringLiteral("Form1.Command1")); // the click took it to GO
         pressKey(Qt::Key_Space);
         pressKey(Qt::Key_Return);
 
-        QCOMPARE(textOf(form(), "Label1"), TextPages::story());
-        QCOMPARE(textOf(form(), "Text1"), QStringLiteral("start"));
+        QCOMPARE(page(), TextPages::story());
+        QCOMPARE(commandBox(), QStringLiteral("start"));
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
         QCOMPARE(modVariables.HighScore2, before.HighScore2);
         QCOMPARE(modVariables.CurrentRoom, before.CurrentRoom);
@@ -283,18 +269,18 @@ private Q_SLOTS:
     }
 
     void tabOrderIsCommandBoxThenGo() {
-        QCOMPARE(focusedWidget(), form().Text1);
+        QCOMPARE(focusName(), QStringLiteral("Form1.Text1"));
         pressKey(Qt::Key_Tab);
-        QCOMPARE(focusedWidget(), form().Command1);
+        QCOMPARE(focusName(), QStringLiteral("Form1.Command1"));
         pressKey(Qt::Key_Tab);
-        QCOMPARE(focusedWidget(), form().Text1);
-        QCOMPARE(form().Label1->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(focusName(), QStringLiteral("Form1.Text1"));
+        QCOMPARE(part("Label1")->focusPolicy(), Qt::NoFocus);
     }
 
     void pagesWithoutAcceleratorsAreReachedByKeyboard() {
         // Alt alone puts the menu bar in keyboard mode on the first menu.
         pressKey(Qt::Key_Alt);
-        auto* bar = form().findChild<QMenuBar*>();
+        auto* bar = control<QMenuBar>(kMain, QStringLiteral("menuBar"));
         QTRY_VERIFY(bar->activeAction());
         QCOMPARE(bar->activeAction()->text(), QStringLiteral("Game"));
         pressKey(Qt::Key_Down);
@@ -304,27 +290,27 @@ private Q_SLOTS:
             QTest::keyClick(game, Qt::Key_Down);
         QCOMPARE(game->activeAction()->objectName(), QStringLiteral("mnuCharacters"));
         QTest::keyClick(game, Qt::Key_Return);
-        QTRY_COMPARE(textOf(form(), "Label1"), TextPages::characters());
-        QTRY_COMPARE(focusedWidget(), form().Text1);
+        QTRY_COMPARE(page(), TextPages::characters());
+        QTRY_COMPARE(focusName(), QStringLiteral("Form1.Text1"));
     }
 
     void screenReaderSeesNamesAndTexts() {
-        auto* windowInterface = QAccessible::queryAccessibleInterface(&form());
+        auto* windowInterface = QAccessible::queryAccessibleInterface(gameWindow(kMain));
         QVERIFY(windowInterface);
         QCOMPARE(windowInterface->role(), QAccessible::Window);
         QCOMPARE(windowInterface->text(QAccessible::Name), QStringLiteral("Adventure Game"));
 
-        auto* box = QAccessible::queryAccessibleInterface(form().Text1);
+        auto* box = QAccessible::queryAccessibleInterface(part("Text1"));
         QCOMPARE(box->role(), QAccessible::EditableText);
         QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Command"));
         QCOMPARE(box->text(QAccessible::Value), QStringLiteral("Command"));
 
-        form().mnuAboutThisGame_Click();
-        auto* area = QAccessible::queryAccessibleInterface(form().Label1);
+        triggerAction(QStringLiteral("mnuAboutThisGame"));
+        auto* area = QAccessible::queryAccessibleInterface(part("Label1"));
         QCOMPARE(area->role(), QAccessible::StaticText);
         QCOMPARE(area->text(QAccessible::Name), TextPages::about());
 
-        auto* go = QAccessible::queryAccessibleInterface(form().Command1);
+        auto* go = QAccessible::queryAccessibleInterface(part("Command1"));
         QCOMPARE(go->role(), QAccessible::Button);
         QCOMPARE(go->text(QAccessible::Name), QStringLiteral("GO"));
     }
@@ -333,15 +319,16 @@ private Q_SLOTS:
     // stand out at least 3:1; text selected in the box at least 4.5:1.
     void theCommandBoxAndGoStandOutAgainstBlack() {
         const QColor black(Qt::black);
-        ui::TextBox* box = form().Text1;
+        auto* box = control<QLineEdit>(kMain, QStringLiteral("Text1"));
         const QPoint frameOfBox(0, box->height() / 2);
-        QVERIFY(box->hasFocus());
+        QCOMPARE(focusName(), QStringLiteral("Text1"));
         QVERIFY(contrast(pixel(box, frameOfBox), black) >= 3);
         QVERIFY(contrast(pixel(box, frameOfBox + QPoint(1, 0)), black) >= 3); // thicker
         QVERIFY(contrast(pixel(box, frameOfBox + QPoint(2, 0)), black) < 1.5);
 
-        ui::Button* go = form().Command1;
-        go->setFocus();
+        auto* go = control<QPushButton>(kMain, QStringLiteral("Command1"));
+        pressKey(Qt::Key_Tab);
+        QTRY_COMPARE(focusName(), QStringLiteral("Command1"));
         QVERIFY(contrast(pixel(box, frameOfBox), black) >= 3);
         QVERIFY(contrast(pixel(box, frameOfBox + QPoint(1, 0)), black) < 1.5);
         // Two colours: one stands out against the black around, the other against the face.
@@ -350,8 +337,9 @@ private Q_SLOTS:
             QVERIFY(contrast(pixel(go, edge), black) >= 3);
         QVERIFY(contrast(pixel(go, QPoint(2, go->height() / 2)), face) >= 3);
 
-        box->setFocus();
-        box->selectAll();
+        pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        QTRY_COMPARE(focusName(), QStringLiteral("Text1"));
+        selectBox();
         const QImage selected = box->grab().toImage();
         QHash<QRgb, int> counts;
         QColor darkest(Qt::white);
@@ -366,6 +354,19 @@ private Q_SLOTS:
         const QRgb behindSelection = std::max_element(counts.cbegin(), counts.cend()).key();
         QVERIFY(contrast(QColor(behindSelection), darkest) >= 4.5);
         QVERIFY(contrast(QColor(behindSelection), black) >= 4.5);
+    }
+
+    // A test that reaches for a menu item the window lacks, or one it has disabled, fails with
+    // the item's name rather than crashing or choosing nothing unseen.
+    void triggerActionRefusesWhatAPlayerCouldNotChoose() {
+        QEXPECT_FAIL("", "no such item", Continue);
+        QVERIFY(!triggerAction(QStringLiteral("mnuNoSuchItem")));
+        menuItem(QStringLiteral("mnuStory"))->setEnabled(false);
+        QEXPECT_FAIL("", "a disabled item", Continue);
+        QVERIFY(!triggerAction(QStringLiteral("mnuStory")));
+        QCOMPARE(page(), TextPages::welcome());
+        QVERIFY(triggerAction(QStringLiteral("mnuCharacters")));
+        QCOMPARE(page(), TextPages::characters());
     }
 };
 

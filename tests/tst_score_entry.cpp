@@ -1,16 +1,12 @@
 // The old-high-score entry window: its five steps, its refusals and the way back.
+#include "GameTables.h"
+#include "GuiTest.h"
 #include "TestSupport.h"
 
-#include "core/Windows.h"
 #include "core/modVariables.h"
-#include "forms/Forms.h"
-#include "forms/main/Form1.h"
-#include "forms/scores/Form3.h"
-#include "ui/Button.h"
-#include "ui/Label.h"
-#include "ui/TextBox.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QLocale>
 #include <QTest>
 
@@ -18,25 +14,31 @@
 
 namespace {
 
-const QString kFirst = QStringLiteral("Enter the first high score.");
-const QString kSecond = QStringLiteral("Enter the second high score.");
-const QString kThird = QStringLiteral("Enter the third high score.");
-const QString kFourth = QStringLiteral("Enter the fourth high score.");
-const QString kLast = QStringLiteral("Enter the last high score.");
-const QString kFinished = QStringLiteral("You can't change the scores.");
+const QString& kFirst = prompts()[0];
+const QString& kSecond = prompts()[1];
+const QString& kThird = prompts()[2];
+const QString& kFourth = prompts()[3];
+const QString& kLast = prompts()[4];
+const QString& kFinished = prompts()[5];
 const QString kNotANumber = QStringLiteral("Enter a number, for example 750.");
 const QString kOutOfRange = QStringLiteral("Enter a score between -2147483648 and 2147483647.");
-
-Form3& form() {
-    return theForm3();
-}
+const QString kEntry = QStringLiteral("Form3");
+const QString kMain = QStringLiteral("Form1");
 
 QString prompt() {
-    return form().Label1->caption();
+    return textOf(kEntry, QStringLiteral("Label1"));
 }
 
 QString entry() {
-    return form().Text1->text();
+    return textOf(kEntry, QStringLiteral("Text1"));
+}
+
+QString selectedEntry() {
+    return control<QLineEdit>(kEntry, QStringLiteral("Text1"))->selectedText();
+}
+
+QWidget* part(const char* name) {
+    return control(kEntry, QString::fromLatin1(name));
 }
 
 std::array<std::int32_t, 5> slots() {
@@ -47,49 +49,47 @@ std::array<std::int32_t, 5> slots() {
 void openEntry() {
     pressKey(Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form3")});
-    QVERIFY(QTest::qWaitForWindowActive(&form()));
+    QVERIFY(QTest::qWaitForWindowActive(gameWindow(kEntry)));
 }
 
-// Types into the entry box and presses OK, both through the keyboard.
+// Types over the entry box's text and presses OK, both through the keyboard.
 void enter(const QString& text) {
-    form().Text1->setFocus();
-    form().Text1->selectAll();
-    if (text.isEmpty())
-        pressKey(Qt::Key_Delete);
-    else
-        typeText(text);
+    QCOMPARE(focusName(), QStringLiteral("Form3.Text1"));
+    pressKey(Qt::Key_Home);
+    pressKey(Qt::Key_End, Qt::ShiftModifier);
+    pressKey(Qt::Key_Delete);
+    typeText(text);
     pressKey(Qt::Key_Tab);
-    QCOMPARE(focusedWidget(), form().Command1);
+    QCOMPARE(focusName(), QStringLiteral("Form3.Command1"));
     pressKey(Qt::Key_Space);
 }
 
 } // namespace
 
-class ScoreEntryTest : public QObject {
+class ScoreEntryTest : public GuiTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init() {
         QLocale::setDefault(QLocale::c());
-        startProgram();
+        GuiTest::init();
     }
-    void cleanupTestCase() { releaseWindows(); }
 
     void opensAtTheFirstStepWithTheBoxFocused() {
         openEntry();
-        QCOMPARE(form().windowTitle(), QStringLiteral("Form3"));
+        QCOMPARE(gameWindow(kEntry)->windowTitle(), QStringLiteral("Form3"));
         QCOMPARE(prompt(), kFirst);
         QCOMPARE(entry(), QStringLiteral("0"));
-        QCOMPARE(focusedWidget(), form().Text1);
-        QCOMPARE(form().clientArea()->size(), QSize(265, 95));
-        QCOMPARE(form().Label1->geometry(), QRect(0, 0, 265, 31));
-        QCOMPARE(form().Text1->geometry(), QRect(0, 32, 265, 32));
-        QCOMPARE(form().Command1->geometry(), QRect(0, 64, 265, 32));
-        QCOMPARE(textOf(form(), "Command1"), QStringLiteral("OK"));
+        QCOMPARE(focusName(), QStringLiteral("Form3.Text1"));
+        QCOMPARE(part("clientArea")->size(), QSize(265, 95));
+        QCOMPARE(part("Label1")->geometry(), QRect(0, 0, 265, 31));
+        QCOMPARE(part("Text1")->geometry(), QRect(0, 32, 265, 32));
+        QCOMPARE(part("Command1")->geometry(), QRect(0, 64, 265, 32));
+        QCOMPARE(textOf(kEntry, QStringLiteral("Command1")), QStringLiteral("OK"));
         pressKey(Qt::Key_Tab);
-        QCOMPARE(focusedWidget(), form().Command1);
+        QCOMPARE(focusName(), QStringLiteral("Form3.Command1"));
         pressKey(Qt::Key_Tab);
-        QCOMPARE(focusedWidget(), form().Text1);
+        QCOMPARE(focusName(), QStringLiteral("Form3.Text1"));
     }
 
     void fiveStepsFillTheSlotsAndReturn() {
@@ -133,18 +133,18 @@ private Q_SLOTS:
             pressKey(Qt::Key_Space);
         };
         openEntry();
-        QCOMPARE(form().Text1->selectedText(), QStringLiteral("0"));
+        QCOMPARE(selectedEntry(), QStringLiteral("0"));
         typeText(QStringLiteral("950"));
         pressOk();
         QCOMPARE(prompt(), kSecond);
-        QCOMPARE(focusedWidget(), form().Text1);
-        QCOMPARE(form().Text1->selectedText(), QStringLiteral("950"));
+        QCOMPARE(focusName(), QStringLiteral("Form3.Text1"));
+        QCOMPARE(selectedEntry(), QStringLiteral("950"));
 
         typeText(QStringLiteral("2000")); // too large: the same step, the box ready again
         pressOk();
         QCOMPARE(prompt(), kSecond);
-        QCOMPARE(focusedWidget(), form().Text1);
-        QCOMPARE(form().Text1->selectedText(), QStringLiteral("2000"));
+        QCOMPARE(focusName(), QStringLiteral("Form3.Text1"));
+        QCOMPARE(selectedEntry(), QStringLiteral("2000"));
 
         typeText(QStringLiteral("900"));
         pressKey(Qt::Key_Return);
@@ -153,11 +153,11 @@ private Q_SLOTS:
         QCOMPARE(prompt(), kThird);
         QCOMPARE(modVariables.HighScore2, 900);
 
-        form().close(); // by the frame, and back
+        closeWindow(kEntry); // by the frame, and back
         pressKey(Qt::Key_O, Qt::ControlModifier);
-        QVERIFY(QTest::qWaitForWindowActive(&form()));
-        QCOMPARE(focusedWidget(), form().Text1);
-        QCOMPARE(form().Text1->selectedText(), QStringLiteral("900"));
+        QVERIFY(QTest::qWaitForWindowActive(gameWindow(kEntry)));
+        QCOMPARE(focusName(), QStringLiteral("Form3.Text1"));
+        QCOMPARE(selectedEntry(), QStringLiteral("900"));
     }
 
     void firstStepTakesAnyNumber_data() {
@@ -200,10 +200,10 @@ private Q_SLOTS:
 
     void eachPressMovesOneStepAtMost() {
         openEntry();
-        setBoxText(form(), "Text1", QStringLiteral("300"));
-        clickButton(form(), "Command1");
+        setBoxText(kEntry, QStringLiteral("Text1"), QStringLiteral("300"));
+        clickButton(kEntry, QStringLiteral("Command1"));
         QCOMPARE(prompt(), kSecond);
-        clickButton(form(), "Command1");
+        clickButton(kEntry, QStringLiteral("Command1"));
         QCOMPARE(prompt(), kThird);
         QCOMPARE(modVariables.HighScore1, 300);
         QCOMPARE(modVariables.HighScore2, 300);
@@ -223,14 +223,13 @@ private Q_SLOTS:
 
     void enterInTheBoxDoesNotPressOk() {
         openEntry();
-        form().Text1->selectAll();
         typeText(QStringLiteral("42"));
         pressKey(Qt::Key_Return);
         pressKey(Qt::Key_Enter);
         QCOMPARE(prompt(), kFirst);
         QCOMPARE(modVariables.HighScore1, 1000);
         // On the focused button, Enter presses it.
-        form().Command1->setFocus();
+        pressKey(Qt::Key_Tab);
         pressKey(Qt::Key_Return);
         QCOMPARE(prompt(), kSecond);
         QCOMPARE(modVariables.HighScore1, 42);
@@ -297,8 +296,8 @@ private Q_SLOTS:
         QCOMPARE(slots(), before);
         QCOMPARE(entry(), text);
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form3")});
-        QCOMPARE(focusedWidget(), form().Text1);
-        QCOMPARE(form().Text1->selectedText(), text);
+        QCOMPARE(focusName(), QStringLiteral("Form3.Text1"));
+        QCOMPARE(selectedEntry(), text);
     }
 
     void tooLargeBeyond32BitsIsJustTooLarge() {
@@ -326,27 +325,27 @@ private Q_SLOTS:
     void frameCloseLeavesAndKeepsTheStep() {
         openEntry();
         enter(QStringLiteral("800"));
-        form().Text1->setText(QStringLiteral("half typed"));
-        QVERIFY(!form().close());
+        typeText(QStringLiteral("half typed"));
+        QVERIFY(!closeWindow(kEntry));
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
         QCOMPARE(endRequests(), 0);
         openEntry();
         QCOMPARE(prompt(), kSecond);
         QCOMPARE(entry(), QStringLiteral("half typed"));
-        QCOMPARE(focusedWidget(), form().Text1);
+        QCOMPARE(focusName(), QStringLiteral("Form3.Text1"));
         enter(QStringLiteral("700"));
         QCOMPARE(modVariables.HighScore2, 700);
     }
 
     void screenReaderNamesTheBoxByItsPrompt() {
         openEntry();
-        auto* box = QAccessible::queryAccessibleInterface(form().Text1);
+        auto* box = QAccessible::queryAccessibleInterface(part("Text1"));
         QCOMPARE(box->text(QAccessible::Name), kFirst);
         QCOMPARE(box->text(QAccessible::Value), QStringLiteral("0"));
         enter(QStringLiteral("3"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(form().Label1)->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(part("Label1"))->text(QAccessible::Name),
                  kSecond);
-        auto* window = QAccessible::queryAccessibleInterface(&form());
+        auto* window = QAccessible::queryAccessibleInterface(gameWindow(kEntry));
         QCOMPARE(window->role(), QAccessible::Window);
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Form3"));
     }

@@ -1,30 +1,39 @@
 // What a screen reader gets from the windows: the interfaces it reads, and what the program
 // tells it of changes away from the focus.
+#include "GameTables.h"
+#include "GuiTest.h"
 #include "TestSupport.h"
 
-#include "core/Program.h"
-#include "core/Windows.h"
-#include "forms/Forms.h"
-#include "forms/main/Form1.h"
 #include "forms/main/TextPages.h"
-#include "forms/scores/Form2.h"
-#include "forms/scores/Form3.h"
-#include "ui/Button.h"
-#include "ui/Label.h"
 #include "ui/MessageBox.h"
-#include "ui/TextBox.h"
 #include "ui/accessible/Announcer.h"
 #include "ui/accessible/ReadingPolicy.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
 namespace {
+
+const QString kMain = QStringLiteral("Form1");
+
+QWidget* part(const char* window, const char* name) {
+    return control(QString::fromLatin1(window), QString::fromLatin1(name));
+}
+
+QString page() {
+    return textOf(kMain, QStringLiteral("Label1"));
+}
+
+ui::Announcer& announcer() {
+    return ui::Announcer::of(*gameWindow(kMain));
+}
 
 // What the main window has told screen readers: how many announcements, and the last one's lines.
 struct Told {
@@ -34,8 +43,7 @@ struct Told {
 };
 
 Told told() {
-    ui::Announcer& announcer = ui::Announcer::of(theForm1());
-    return {announcer.announcementCount(), announcer.spokenLines()};
+    return {announcer().announcementCount(), announcer().spokenLines()};
 }
 
 QStringList linesOf(const QString& page) {
@@ -60,22 +68,21 @@ QString keyBindingOf(QAccessibleInterface* item) {
 
 } // namespace
 
-class ScreenReaderTest : public QObject {
+class ScreenReaderTest : public GuiTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init() {
-        startProgram();
+        GuiTest::init();
         settle();
     }
-    void cleanupTestCase() { releaseWindows(); }
 
     void welcomeIsToldOnceAtStartUp() {
         QCOMPARE(told(), (Told{1, linesOf(TextPages::welcome())}));
         // Coming back to the window tells nothing new.
         pressKey(Qt::Key_C, Qt::ControlModifier);
-        clickButton(theForm2(), "Command1");
-        QVERIFY(QTest::qWaitForWindowActive(&theForm1()));
+        clickButton(QStringLiteral("Form2"), QStringLiteral("Command1"));
+        QVERIFY(QTest::qWaitForWindowActive(gameWindow(kMain)));
         settle();
         QCOMPARE(told().times, 1);
     }
@@ -97,12 +104,30 @@ private Q_SLOTS:
             expected.append(QStringLiteral("blank")); // and the emptied command box
         const int before = told().times;
         for (int time = 1; time <= 2; ++time) {
-            menuItem(item.toLatin1().constData())->trigger();
+            triggerAction(item);
             settle();
             QCOMPARE(told(), (Told{before + time, expected}));
         }
-        QCOMPARE(focusedWidget(), theForm1().Text1);
-        QCOMPARE(theForm1().Label1->caption(), page);
+        QCOMPARE(focusName(), QStringLiteral("Form1.Text1"));
+        QCOMPARE(textOf(kMain, QStringLiteral("Label1")), page);
+    }
+
+    // Changes made in one go are told once, each source's last: two pages chosen before the
+    // first was said give only the second, and the box's new text with it.
+    void twoChangesOfOneSourceAreToldOnce() {
+        const int before = told().times;
+        triggerAction(QStringLiteral("mnuStory"));
+        triggerAction(QStringLiteral("mnuCharacters"));
+        settle();
+        QCOMPARE(told(), (Told{before + 1, linesOf(TextPages::characters())}));
+
+        // With the command box focused, Show Room's text is told too.
+        triggerAction(QStringLiteral("mnuShowRoom"));
+        triggerAction(QStringLiteral("mnuHowtoPlay"));
+        triggerAction(QStringLiteral("mnuNewGame"));
+        settle();
+        QCOMPARE(told(),
+                 (Told{before + 2, linesOf(TextPages::welcome()) << QStringLiteral("blank")}));
     }
 
     void acceleratorsFromTheFocusedBoxAreTold() {
@@ -111,10 +136,10 @@ private Q_SLOTS:
         QTRY_COMPARE(told(), (Told{before + 1, linesOf(TextPages::howToPlay())}));
         pressKey(Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_COMPARE(told(), (Told{before + 2, {QStringLiteral("0")}}));
-        QCOMPARE(theForm1().Text1->text(), QStringLiteral("0"));
+        QCOMPARE(textOf(kMain, QStringLiteral("Text1")), QStringLiteral("0"));
         // Away from the focus, a new text in the box is not told.
-        theForm1().Command1->setFocus();
-        theForm1().mnuShowRoom_Click();
+        pressKey(Qt::Key_Tab);
+        triggerAction(QStringLiteral("mnuShowRoom"));
         settle();
         QCOMPARE(told().times, before + 2);
     }
@@ -123,15 +148,15 @@ private Q_SLOTS:
     // notification has its text in a label (braille is made of that label, never of the name),
     // and they are showing while their window is.
     void notificationsSitInAStatusAreaOfTheWindow() {
-        theForm1().mnuCharacters_Click();
+        triggerAction(QStringLiteral("mnuCharacters"));
         settle();
-        auto* window = QAccessible::queryAccessibleInterface(&theForm1());
-        auto* area = QAccessible::queryAccessibleInterface(&ui::Announcer::of(theForm1()));
+        auto* window = QAccessible::queryAccessibleInterface(gameWindow(kMain));
+        auto* area = QAccessible::queryAccessibleInterface(&announcer());
         QCOMPARE(area->role(), QAccessible::StatusBar);
-        QCOMPARE(area->parent()->object(), &theForm1());
+        QCOMPARE(area->parent()->object(), gameWindow(kMain));
         QCOMPARE(window->child(window->childCount() - 1), area);
         QCOMPARE(window->indexOfChild(area), window->childCount() - 1);
-        QCOMPARE(window->child(0)->object(), theForm1().clientArea());
+        QCOMPARE(window->child(0)->object(), part("Form1", "clientArea"));
         QVERIFY(!area->state().invisible);
         QStringList said;
         for (int i = 0; i < area->childCount(); ++i) {
@@ -151,19 +176,19 @@ private Q_SLOTS:
         }
         QCOMPARE(said, linesOf(TextPages::characters()));
         // A shorter page leaves no line of the longer one behind.
-        theForm1().mnuAboutThisGame_Click();
+        triggerAction(QStringLiteral("mnuAboutThisGame"));
         settle();
         QCOMPARE(area->childCount(), 1);
         QCOMPARE(area->child(0)->child(0)->text(QAccessible::Name), TextPages::about());
         // Hidden with their window.
         pressKey(Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(QTest::qWaitForWindowActive(&theForm2()));
+        QVERIFY(QTest::qWaitForWindowActive(gameWindow(QStringLiteral("Form2"))));
         QVERIFY(area->state().invisible && area->child(0)->state().invisible);
     }
 
     // Magnifiers follow the caret, which while typing sits after the last character.
     void theCaretHasAPlaceAtTheEndOfTheText() {
-        auto* text = textOfBox(theForm1().Text1);
+        auto* text = textOfBox(part("Form1", "Text1"));
         const int end = text->characterCount();
         const QRect last = text->characterRect(end - 1);
         const QRect caret = text->characterRect(end);
@@ -174,34 +199,34 @@ private Q_SLOTS:
         QVERIFY(caret.left() >= last.right());
         QVERIFY(text->characterRect(end + 1).isEmpty());
         pressKey(Qt::Key_O, Qt::ControlModifier);
-        QVERIFY(QTest::qWaitForWindowActive(&theForm3()));
-        auto* entry = textOfBox(theForm3().Text1);
+        QVERIFY(QTest::qWaitForWindowActive(gameWindow(QStringLiteral("Form3"))));
+        auto* entry = textOfBox(part("Form3", "Text1"));
         QVERIFY(!entry->characterRect(entry->cursorPosition()).isEmpty());
     }
 
     // Run at scale 1 and at 2 (see CMakeLists.txt): extents are in the screen's own pixels.
     void extentsAreInDevicePixels() {
-        const qreal scale = theForm1().devicePixelRatio();
+        const qreal scale = gameWindow(kMain)->devicePixelRatio();
         const auto onScreen = [scale](QWidget* widget) {
             const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
             return QRect(topLeft * scale, widget->size() * scale);
         };
         for (QWidget* widget :
-             std::initializer_list<QWidget*>{&theForm1(), theForm1().Text1, theForm1().Label1})
+             std::initializer_list<QWidget*>{gameWindow(kMain), part("Form1", "Text1"), part("Form1", "Label1")})
             QCOMPARE(QAccessible::queryAccessibleInterface(widget)->rect(), onScreen(widget));
 
-        auto* box = textOfBox(theForm1().Text1);
+        auto* box = textOfBox(part("Form1", "Text1"));
         const QRect first = box->characterRect(0);
-        QVERIFY(onScreen(theForm1().Text1).contains(first));
+        QVERIFY(onScreen(part("Form1", "Text1")).contains(first));
         // The text starts a few pixels in from the box's edge, not beyond it.
-        QVERIFY(first.left() - onScreen(theForm1().Text1).left() < 8 * scale);
+        QVERIFY(first.left() - onScreen(part("Form1", "Text1")).left() < 8 * scale);
         QCOMPARE(box->offsetAtPoint(first.center()), 0);
-        auto* page = QAccessible::queryAccessibleInterface(theForm1().Label1)->textInterface();
+        auto* page = QAccessible::queryAccessibleInterface(part("Form1", "Label1"))->textInterface();
         const QRect character = page->characterRect(2);
-        QVERIFY(onScreen(theForm1().Label1).contains(character));
+        QVERIFY(onScreen(part("Form1", "Label1")).contains(character));
         QCOMPARE(page->offsetAtPoint(character.center()), 2);
 
-        auto* menu = theForm1().findChild<QMenu*>(QStringLiteral("mnuGame"));
+        auto* menu = gameWindow(kMain)->findChild<QMenu*>(QStringLiteral("mnuGame"));
         menu->popup(QPoint(10, 10));
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         auto* item = QAccessible::queryAccessibleInterface(menu)->child(0);
@@ -234,7 +259,7 @@ private Q_SLOTS:
                 QAccessibleActionInterface::pressAction()));
             button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         });
-        ui::showMessageBox(&theForm1(), QStringLiteral("Form3"),
+        ui::showMessageBox(gameWindow(kMain), QStringLiteral("Form3"),
                            QStringLiteral("Enter a number, for example 750."));
         QCOMPARE(labelOfButton, QStringLiteral("Enter a number, for example 750."));
         QCOMPARE(labelledByMessage, QStringList{QStringLiteral("OK")});
@@ -242,15 +267,16 @@ private Q_SLOTS:
 
     void aMegabyteCommandLineIsToldInPart() {
         const QString huge(1 << 20, QLatin1Char('x'));
-        startProgram(huge);
+        startGame(huge);
         settle();
         pressKey(Qt::Key_F2);
         settle();
-        QCOMPARE(theForm1().Text1->text(), huge);
-        QCOMPARE(told().lines,
-                 (QStringList{TextPages::welcome(), huge.left(ui::kSpokenLineLength)}));
+        QCOMPARE(textOf(kMain, QStringLiteral("Text1")), huge);
+        QCOMPARE(told().lines, (QStringList{TextPages::welcome(),
+                                            huge.left(ui::kSpokenLineLength)}));
 
-        auto* text = textOfBox(theForm1().Text1);
+        auto* box = control<QLineEdit>(kMain, QStringLiteral("Text1"));
+        auto* text = textOfBox(box);
         QCOMPARE(text->characterCount(), huge.size());
         int start = -1;
         int end = -1;
@@ -265,14 +291,15 @@ private Q_SLOTS:
         QCOMPARE(end, huge.size() - last.size());
         text->textAfterOffset(0, QAccessible::LineBoundary, &start, &end);
         QCOMPARE(start, ui::kSpokenLineLength);
-        theForm1().Text1->selectAll();
+        pressKey(Qt::Key_Home);
+        pressKey(Qt::Key_End, Qt::ShiftModifier);
         text->selection(0, &start, &end);
         QCOMPARE(start, 0);
         QCOMPARE(end, ui::kSpokenLineLength);
 
         // At the end of a text of whole lines, the line is the last one, and the one before it
         // is the one before.
-        theForm1().Text1->setText(QString(2 * ui::kSpokenLineLength, 'y'));
+        box->setText(QString(2 * ui::kSpokenLineLength, 'y'));
         const int length = text->characterCount();
         text->textAtOffset(length, QAccessible::LineBoundary, &start, &end);
         QCOMPARE(std::pair(start, end), std::pair(length / 2, length));
@@ -300,11 +327,11 @@ private Q_SLOTS:
             QCOMPARE(text->textAtOffset(contents.size(), QAccessible::LineBoundary, &start, &end),
                      contents);
         };
-        check(theForm1().Text1, QStringLiteral("Command"));
+        check(part("Form1", "Text1"), QStringLiteral("Command"));
         pressKey(Qt::Key_O, Qt::ControlModifier);
-        QVERIFY(QTest::qWaitForWindowActive(&theForm3()));
-        check(theForm3().Text1, QStringLiteral("0"));
-        auto* box = QAccessible::queryAccessibleInterface(theForm3().Text1);
+        QVERIFY(QTest::qWaitForWindowActive(gameWindow(QStringLiteral("Form3"))));
+        check(part("Form3", "Text1"), QStringLiteral("0"));
+        auto* box = QAccessible::queryAccessibleInterface(part("Form3", "Text1"));
         QCOMPARE(box->role(), QAccessible::EditableText);
         QVERIFY(box->state().editable && box->state().focused);
         QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Enter the first high score."));
@@ -313,8 +340,8 @@ private Q_SLOTS:
     // A reader reviews the text area in the lines it shows: at each line feed, and wrapped
     // within its width.
     void theTextAreaIsReadInTheLinesItShows() {
-        theForm1().mnuCharacters_Click();
-        auto* area = QAccessible::queryAccessibleInterface(theForm1().Label1);
+        triggerAction(QStringLiteral("mnuCharacters"));
+        auto* area = QAccessible::queryAccessibleInterface(part("Form1", "Label1"));
         QCOMPARE(area->text(QAccessible::Name), TextPages::characters());
         auto* text = area->textInterface();
         QVERIFY(text);
@@ -327,8 +354,9 @@ private Q_SLOTS:
         QCOMPARE(lines.size(), 10); // the nine lines and the empty one
         QCOMPARE(lines[5], QStringLiteral("\n"));
 
-        theForm1().mnuHowtoPlay_Click();
-        const QRect shown(theForm1().Label1->mapToGlobal(QPoint(0, 0)), theForm1().Label1->size());
+        triggerAction(QStringLiteral("mnuHowtoPlay"));
+        QWidget* label = part("Form1", "Label1");
+        const QRect shown(label->mapToGlobal(QPoint(0, 0)), label->size());
         int start = 0;
         int end = 0;
         int lineCount = 0;
@@ -348,11 +376,11 @@ private Q_SLOTS:
 
     void thePromptIsTheEntryBoxsLabel() {
         pressKey(Qt::Key_O, Qt::ControlModifier);
-        QVERIFY(QTest::qWaitForWindowActive(&theForm3()));
-        const auto labelled = QAccessible::queryAccessibleInterface(theForm3().Label1)
+        QVERIFY(QTest::qWaitForWindowActive(gameWindow(QStringLiteral("Form3"))));
+        const auto labelled = QAccessible::queryAccessibleInterface(part("Form3", "Label1"))
                                   ->relations(QAccessible::Labelled);
         QCOMPARE(labelled.size(), 1);
-        QCOMPARE(labelled.first().first->object(), theForm3().Text1);
+        QCOMPARE(labelled.first().first->object(), part("Form3", "Text1"));
     }
 
     void menuItemsGiveTheirAcceleratorInTheFormReadersSpeak() {
@@ -371,7 +399,7 @@ private Q_SLOTS:
         };
         QList<std::pair<QString, QString>> found;
         for (const char* name : {"mnuGame", "mnuHelp", "mnuDebug"}) {
-            auto* menu = theForm1().findChild<QMenu*>(QString::fromLatin1(name));
+            auto* menu = control<QMenu>(kMain, QString::fromLatin1(name));
             auto* list = QAccessible::queryAccessibleInterface(menu);
             for (int i = 0; i < list->childCount(); ++i) {
                 auto* item = list->child(i);
@@ -382,9 +410,10 @@ private Q_SLOTS:
         }
         QCOMPARE(found, expected);
 
-        auto* characters = QAccessible::queryAccessibleInterface(menuItem("mnuCharacters"));
+        auto* characters =
+            QAccessible::queryAccessibleInterface(menuItem(QStringLiteral("mnuCharacters")));
         characters->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(theForm1().Label1->caption(), TextPages::characters());
+        QCOMPARE(page(), TextPages::characters());
     }
 };
 

@@ -1,38 +1,54 @@
 // Start-up, the shared game state and the moves between windows.
+#include "GuiTest.h"
 #include "TestSupport.h"
 
 #include "core/Program.h"
 #include "core/WholeNumberText.h"
-#include "core/Windows.h"
 #include "core/modVariables.h"
-#include "forms/Forms.h"
-#include "forms/main/Form1.h"
-#include "forms/scores/Form2.h"
-#include "forms/scores/Form3.h"
 
 #include <QTest>
 
 #include <limits>
 
-class StartupTest : public QObject {
+namespace {
+
+const QString kMain = QStringLiteral("Form1");
+const QString kTable = QStringLiteral("Form2");
+const QString kEntry = QStringLiteral("Form3");
+
+// There and back again, by the keys and buttons that do it.
+void visitTable() {
+    pressKey(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(visibleWindows(), QStringList{kTable});
+    QVERIFY(QTest::qWaitForWindowActive(gameWindow(kTable)));
+    clickButton(kTable, QStringLiteral("Command1"));
+    QCOMPARE(visibleWindows(), QStringList{kMain});
+    QVERIFY(QTest::qWaitForWindowActive(gameWindow(kMain)));
+}
+
+} // namespace
+
+class StartupTest : public GuiTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { resetProgram(); }
-    void cleanupTestCase() { releaseWindows(); }
+    void init() {
+        GuiTest::forgetWarnings();
+        resetProgram();
+    }
 
     void processStartsWithNothingCreatedAndAllZero() {
-        QVERIFY(!existingWindow(WindowId::Form1));
-        QVERIFY(!existingWindow(WindowId::Form2));
-        QVERIFY(!existingWindow(WindowId::Form3));
+        QVERIFY(!gameWindow(kMain));
+        QVERIFY(!gameWindow(kTable));
+        QVERIFY(!gameWindow(kEntry));
         QCOMPARE(modVariables.HighScore1, 0);
         QCOMPARE(modVariables.HighScore5, 0);
         QCOMPARE(modVariables.CurrentRoom, std::int16_t{0});
     }
 
     void startShowsOnlyTheMainWindowWithDefaults() {
-        startProgram();
-        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
+        startGame();
+        QCOMPARE(visibleWindows(), QStringList{kMain});
         QCOMPARE(modVariables.HighScore1, 1000);
         QCOMPARE(modVariables.HighScore2, 800);
         QCOMPARE(modVariables.HighScore3, 600);
@@ -40,57 +56,58 @@ private Q_SLOTS:
         QCOMPARE(modVariables.HighScore5, 200);
         QCOMPARE(modVariables.CurrentRoom, std::int16_t{0});
         // The other windows wait until they are first needed.
-        QVERIFY(!existingWindow(WindowId::Form2));
-        QVERIFY(!existingWindow(WindowId::Form3));
+        QVERIFY(!gameWindow(kTable));
+        QVERIFY(!gameWindow(kEntry));
     }
 
     void mainWindowLoadHandlerRunsOncePerProcess() {
-        startProgram();
+        startGame();
         modVariables.HighScore1 = 5;
-        for (int visit = 0; visit < 3; ++visit) {
-            SwitchWindow(WindowId::Form1, WindowId::Form2);
-            SwitchWindow(WindowId::Form2, WindowId::Form1);
-        }
+        for (int visit = 0; visit < 3; ++visit)
+            visitTable();
         QCOMPARE(modVariables.HighScore1, 5);
     }
 
     void switchHidesThenCreatesThenShows() {
-        startProgram();
+        startGame();
         // The table's load handler sees the slots as they stand when it is created.
         modVariables.HighScore3 = -7;
-        SwitchWindow(WindowId::Form1, WindowId::Form2);
-        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form2")});
-        QCOMPARE(textOf(theForm2(), "Label6"), QStringLiteral("-7"));
-        QVERIFY(QTest::qWaitForWindowActive(&theForm2()));
+        QVERIFY(!gameWindow(kTable));
+        pressKey(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(visibleWindows(), QStringList{kTable});
+        QCOMPARE(textOf(kTable, QStringLiteral("Label6")), QStringLiteral("-7"));
+        QVERIFY(QTest::qWaitForWindowActive(gameWindow(kTable)));
 
-        SwitchWindow(WindowId::Form2, WindowId::Form1);
-        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
-        QVERIFY(existingWindow(WindowId::Form2)); // hidden, not destroyed
-        QVERIFY(QTest::qWaitForWindowActive(&theForm1()));
+        QWidget* table = gameWindow(kTable);
+        clickButton(kTable, QStringLiteral("Command1"));
+        QCOMPARE(visibleWindows(), QStringList{kMain});
+        QCOMPARE(gameWindow(kTable), table); // hidden, not destroyed
+        QVERIFY(QTest::qWaitForWindowActive(gameWindow(kMain)));
     }
 
     void hiddenWindowsKeepTheirContents() {
-        startProgram();
-        theForm1().mnuStory_Click();
+        startGame();
+        triggerAction(QStringLiteral("mnuStory"));
         typeText(QStringLiteral(" typed"));
-        const QString page = textOf(theForm1(), "Label1");
-        const QString command = textOf(theForm1(), "Text1");
+        const QString page = textOf(kMain, QStringLiteral("Label1"));
+        const QString command = textOf(kMain, QStringLiteral("Text1"));
 
-        SwitchWindow(WindowId::Form1, WindowId::Form3);
-        setBoxText(theForm3(), "Text1", QStringLiteral("123"));
-        SwitchWindow(WindowId::Form3, WindowId::Form1);
-        QCOMPARE(textOf(theForm1(), "Label1"), page);
-        QCOMPARE(textOf(theForm1(), "Text1"), command);
+        pressKey(Qt::Key_O, Qt::ControlModifier);
+        typeText(QStringLiteral("123"));
+        QVERIFY(!closeWindow(kEntry));
+        QCOMPARE(visibleWindows(), QStringList{kMain});
+        QCOMPARE(textOf(kMain, QStringLiteral("Label1")), page);
+        QCOMPARE(textOf(kMain, QStringLiteral("Text1")), command);
 
-        SwitchWindow(WindowId::Form1, WindowId::Form3);
-        QCOMPARE(textOf(theForm3(), "Text1"), QStringLiteral("123"));
+        pressKey(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(textOf(kEntry, QStringLiteral("Text1")), QStringLiteral("123"));
     }
 
     void aSecondRunStartsFromTheDefaultsAgain() {
-        startProgram();
+        startGame();
         modVariables.HighScore1 = 4242;
         modVariables.HighScore5 = -1;
-        startProgram();
+        startGame();
         QCOMPARE(modVariables.HighScore1, 1000);
         QCOMPARE(modVariables.HighScore5, 200);
     }

@@ -1,13 +1,10 @@
 // The fixed pages of the main window's text area, letter for letter.
+#include "GuiTest.h"
 #include "TestSupport.h"
 
-#include "core/Windows.h"
 #include "core/modVariables.h"
-#include "forms/Forms.h"
-#include "forms/main/Form1.h"
-#include "ui/Label.h"
 
-#include <QAction>
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -37,18 +34,15 @@ const QString kHowToPlay = QStringLiteral(
 const QString kAbout = QStringLiteral("'Vorlakin' was made by the Vorlakin team.");
 
 QString page() {
-    return theForm1().Label1->caption();
+    return textOf(QStringLiteral("Form1"), QStringLiteral("Label1"));
 }
 
 } // namespace
 
-class TextPagesTest : public QObject {
+class TextPagesTest : public GuiTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { startProgram(); }
-    void cleanupTestCase() { releaseWindows(); }
-
     void eachCommandShowsItsPage_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("text");
@@ -63,20 +57,21 @@ private Q_SLOTS:
         typeText(QStringLiteral(" kept"));
         const ModVariables before = modVariables;
 
-        menuItem(item.toLatin1().constData())->trigger();
+        triggerAction(item);
         QCOMPARE(page(), text);
         // Twice in a row: pages replace, never accumulate.
-        menuItem(item.toLatin1().constData())->trigger();
+        triggerAction(item);
         QCOMPARE(page(), text);
 
-        QCOMPARE(textOf(theForm1(), "Text1"), QStringLiteral("Command kept"));
+        QCOMPARE(textOf(QStringLiteral("Form1"), QStringLiteral("Text1")),
+                 QStringLiteral("Command kept"));
         QCOMPARE(modVariables.HighScore1, before.HighScore1);
         QCOMPARE(modVariables.CurrentRoom, before.CurrentRoom);
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
     }
 
     void charactersLineUpInColumns() {
-        menuItem("mnuCharacters")->trigger();
+        triggerAction(QStringLiteral("mnuCharacters"));
         const QStringList lines = page().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 10);
         QCOMPARE(lines.count(QString()), 1);
@@ -92,7 +87,7 @@ private Q_SLOTS:
 
     void newGameReplacesAnyPageWithWelcome() {
         for (const char* item : {"mnuStory", "mnuCharacters", "mnuHowtoPlay", "mnuAboutThisGame"}) {
-            menuItem(item)->trigger();
+            triggerAction(QString::fromLatin1(item));
             pressKey(Qt::Key_F2);
             QCOMPARE(page(),
                      QStringLiteral("Hello! Welcome to 'Vorlakin'! Type 'start' to continue."));
@@ -100,8 +95,8 @@ private Q_SLOTS:
     }
 
     void pagesWrapInsideTheTextArea() {
-        menuItem("mnuHowtoPlay")->trigger();
-        auto* area = theForm1().Label1;
+        triggerAction(QStringLiteral("mnuHowtoPlay"));
+        auto* area = control<QLabel>(QStringLiteral("Form1"), QStringLiteral("Label1"));
         QVERIFY(area->wordWrap());
         QCOMPARE(area->textFormat(), Qt::PlainText);
         const QFontMetrics metrics(area->font());

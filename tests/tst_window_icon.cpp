@@ -1,10 +1,10 @@
 // The game's icon on every window and message box, from the icon theme or from the program.
+#include "GuiTest.h"
 #include "TestSupport.h"
 
 #include "core/AppIcon.h"
 #include "core/Program.h"
 #include "core/ProgramState.h"
-#include "core/Windows.h"
 #include "ui/Window.h"
 
 #include <QApplication>
@@ -55,19 +55,20 @@ void writeThemes(const QString& root, QColor colour) {
 
 } // namespace
 
-class WindowIconTest : public QObject {
+class WindowIconTest : public GuiTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase() {
+        GuiTest::initTestCase();
         // No theme on the test machine: the windows show the built-in icon.
         QIcon::setThemeSearchPaths({emptyThemes_.path()});
     }
     void init() {
+        GuiTest::forgetWarnings();
         resetProgram();
         QApplication::setWindowIcon(QIcon());
     }
-    void cleanupTestCase() { releaseWindows(); }
 
     void builtInIconIsTheCommittedOne() {
         const QIcon icon = ui::builtInAppIcon();
@@ -80,10 +81,14 @@ private Q_SLOTS:
 
     void everyWindowCarriesIt() {
         startWithIcon();
-        SwitchWindow(WindowId::Form1, WindowId::Form2);
-        SwitchWindow(WindowId::Form2, WindowId::Form3);
-        for (const auto id : {WindowId::Form1, WindowId::Form2, WindowId::Form3})
-            QCOMPARE(iconGivenToWindowSystem(window(id)), committedIcon(48));
+        pressKey(Qt::Key_C, Qt::ControlModifier);
+        clickButton(QStringLiteral("Form2"), QStringLiteral("Command1"));
+        pressKey(Qt::Key_O, Qt::ControlModifier);
+        for (const char* name : {"Form1", "Form2", "Form3"}) {
+            QWidget* window = gameWindow(QString::fromLatin1(name));
+            QVERIFY2(window, name);
+            QCOMPARE(iconGivenToWindowSystem(*window), committedIcon(48));
+        }
     }
 
     void theMessageBoxCarriesIt() {
@@ -97,7 +102,8 @@ private Q_SLOTS:
             seen = iconGivenToWindowSystem(*box);
             box->accept();
         });
-        showMessage(&window(WindowId::Form1), QStringLiteral("Caption"), QStringLiteral("Text"));
+        showMessage(gameWindow(QStringLiteral("Form1")), QStringLiteral("Caption"),
+                    QStringLiteral("Text"));
         programState().showMessage = recorder;
         QCOMPARE(seen, committedIcon(48));
     }
@@ -118,9 +124,11 @@ private:
     // As the program starts: the icon follows the main window's first frame.
     static void startWithIcon() {
         StartProgram();
-        ui::setAppIconAfterFirstFrame(window(WindowId::Form1));
+        auto* main = dynamic_cast<ui::Window*>(gameWindow(QStringLiteral("Form1")));
+        QVERIFY(main);
+        ui::setAppIconAfterFirstFrame(*main);
         QTRY_VERIFY(!QApplication::windowIcon().isNull());
-        QVERIFY(QTest::qWaitForWindowActive(&window(WindowId::Form1)));
+        QVERIFY(QTest::qWaitForWindowActive(main));
     }
 
     QTemporaryDir emptyThemes_;

@@ -15,7 +15,7 @@ if [ -n "${CI:-}" ]; then
 fi
 echo "Building with the sanitizers in build-sanitize/"
 quietly build-sanitize/configure.log cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVORLAKIN_WERROR="$werror" -DVORLAKIN_SANITIZE=ON -DVORLAKIN_RANDOM_PLAY_EVENTS=10000 \
+    -DVORLAKIN_WERROR="$werror" -DVORLAKIN_SANITIZE=ON \
     -DVORLAKIN_BUILD_BENCH=OFF
 quietly build-sanitize/build.log cmake --build build-sanitize -j"$(nproc)"
 echo "Testing under the sanitizers"

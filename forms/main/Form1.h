@@ -16,6 +16,7 @@ public:
 
     void Form_Load() override;
 
+private:
     void mnuNewGame_Click();
     void mnuEnterHighScores_Click();
     void mnuCheckHighScores_Click();
@@ -25,12 +26,10 @@ public:
     void mnuHowtoPlay_Click();
     void mnuAboutThisGame_Click();
     void mnuShowRoom_Click();
+    void createControls();
+    void createMenus();
 
     ui::TextBox* Text1;   // command box
     ui::Label* Label1;    // text area
     ui::Button* Command1; // GO
-
-private:
-    void createControls();
-    void createMenus();
 };

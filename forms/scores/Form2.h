@@ -16,16 +16,16 @@ public:
     Form2();
 
     void Form_Load() override;
-    void Command1_Click();
-
-    std::array<ui::Label*, 5> titleLabels; // Label1, Label3, Label5, Label7, Label9
-    std::array<ui::Label*, 5> valueLabels; // Label2, Label4, Label6, Label8, Label10
-    ui::Button* Command1;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void Command1_Click();
     void createControls();
     void showScores();
+
+    std::array<ui::Label*, 5> titleLabels; // Label1, Label3, Label5, Label7, Label9
+    std::array<ui::Label*, 5> valueLabels; // Label2, Label4, Label6, Label8, Label10
+    ui::Button* Command1;
 };

@@ -14,17 +14,16 @@ class Form3 : public ui::Window {
 public:
     Form3();
 
-    void Command1_Click();
-
-    ui::Label* Label1;    // prompt
-    ui::TextBox* Text1;   // entry box
-    ui::Button* Command1; // OK
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void Command1_Click();
     void createControls();
     void editEntry();
     void refuseEntry(const QString& message);
+
+    ui::Label* Label1;    // prompt
+    ui::TextBox* Text1;   // entry box
+    ui::Button* Command1; // OK
 };

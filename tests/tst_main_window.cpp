@@ -321,14 +321,14 @@ private Q_SLOTS:
         const QColor black(Qt::black);
         auto* box = control<QLineEdit>(kMain, QStringLiteral("Text1"));
         const QPoint frameOfBox(0, box->height() / 2);
-        QCOMPARE(focusName(), QStringLiteral("Text1"));
+        QCOMPARE(focusName(), QStringLiteral("Form1.Text1"));
         QVERIFY(contrast(pixel(box, frameOfBox), black) >= 3);
         QVERIFY(contrast(pixel(box, frameOfBox + QPoint(1, 0)), black) >= 3); // thicker
         QVERIFY(contrast(pixel(box, frameOfBox + QPoint(2, 0)), black) < 1.5);
 
         auto* go = control<QPushButton>(kMain, QStringLiteral("Command1"));
         pressKey(Qt::Key_Tab);
-        QTRY_COMPARE(focusName(), QStringLiteral("Command1"));
+        QTRY_COMPARE(focusName(), QStringLiteral("Form1.Command1"));
         QVERIFY(contrast(pixel(box, frameOfBox), black) >= 3);
         QVERIFY(contrast(pixel(box, frameOfBox + QPoint(1, 0)), black) < 1.5);
         // Two colours: one stands out against the black around, the other against the face.
@@ -338,7 +338,7 @@ private Q_SLOTS:
         QVERIFY(contrast(pixel(go, QPoint(2, go->height() / 2)), face) >= 3);
 
         pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
-        QTRY_COMPARE(focusName(), QStringLiteral("Text1"));
+        QTRY_COMPARE(focusName(), QStringLiteral("Form1.Text1"));
         selectBox();
         const QImage selected = box->grab().toImage();
         QHash<QRgb, int> counts;

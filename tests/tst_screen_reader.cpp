@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>

@@ -66,6 +66,11 @@ private Q_SLOTS:
         QCOMPARE(focusedWidget(), form().Text1);
     }
 
+    void firstWordTypedReplacesThePrompt() {
+        typeText(QStringLiteral("start"));
+        QCOMPARE(textOf(form(), "Text1"), QStringLiteral("start"));
+    }
+
     void controlsSitWhereTheTableSays() {
         QCOMPARE(form().clientArea()->size(), QSize(536, 462));
         QCOMPARE(form().Text1->geometry(), QRect(0, 0, 457, 24));

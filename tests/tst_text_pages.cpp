@@ -59,7 +59,7 @@ private Q_SLOTS:
     void eachCommandShowsItsPage() {
         QFETCH(QString, item);
         QFETCH(QString, text);
-        typeText(QStringLiteral(" kept"));
+        typeText(QStringLiteral("kept"));
         const ModVariables before = modVariables;
 
         menuItem(item.toLatin1().constData())->trigger();
@@ -68,7 +68,7 @@ private Q_SLOTS:
         menuItem(item.toLatin1().constData())->trigger();
         QCOMPARE(page(), text);
 
-        QCOMPARE(textOf(theForm1(), "Text1"), QStringLiteral("Command kept"));
+        QCOMPARE(textOf(theForm1(), "Text1"), QStringLiteral("kept"));
         QCOMPARE(modVariables.HighScore1, before.HighScore1);
         QCOMPARE(modVariables.CurrentRoom, before.CurrentRoom);
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});

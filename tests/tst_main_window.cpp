@@ -73,6 +73,11 @@ private Q_SLOTS:
         QCOMPARE(focusName(), QStringLiteral("Form1.Text1"));
     }
 
+    void firstWordTypedReplacesThePrompt() {
+        typeText(QStringLiteral("start"));
+        QCOMPARE(textOf(form(), "Text1"), QStringLiteral("start"));
+    }
+
     void controlsSitWhereTheTableSays() {
         QCOMPARE(part("clientArea")->size(), QSize(536, 462));
         QCOMPARE(part("Text1")->geometry(), QRect(0, 0, 457, 24));

@@ -49,6 +49,8 @@ void Form1::createControls() {
     Command1->raise();
 
     setTabOrder(Text1, Command1);
+    // Selected, so that the player's first word replaces the prompt instead of joining it.
+    Text1->selectAll();
     Text1->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Windows.h"
 #include "ui/AppIcon.h"
+#include "ui/Fonts.h"
 #include "ui/Window.h"
 #include "ui/WindowSystem.h"
 
@@ -60,6 +61,7 @@ int runProgram(int argc, char* argv[], const std::function<void()>& started) {
     // icon. X11 goes by WM_CLASS "vorlakin", which the entry's StartupWMClass names.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLAKIN_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
+    ui::resolveDesktopFont();
 
     StartProgram();
     ui::setAppIconAfterFirstFrame(window(WindowId::Form1));

@@ -4,6 +4,9 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -48,9 +51,15 @@ bool installedInIconTheme() {
 
 QIcon builtInAppIcon() {
     QIcon icon;
-    for (const int size : {48, 128, 256})
-        icon.addFile(
-            QStringLiteral(":/icons/%1-%2.png").arg(QStringLiteral(VORLAKIN_APP_ID)).arg(size));
+    for (const int size : {48, 128, 256}) {
+        const QResource pixels(
+            QStringLiteral(":/icons/%1-%2.argb").arg(QStringLiteral(VORLAKIN_APP_ID)).arg(size));
+        if (pixels.compressionAlgorithm() != QResource::NoCompression ||
+            pixels.size() != qint64(size) * size * 4)
+            continue;
+        icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size,
+                                                 QImage::Format_ARGB32_Premultiplied)));
+    }
     return icon;
 }
 

@@ -1,6 +1,6 @@
-// Build step: writes a PNG's pixels as they are drawn (premultiplied ARGB, this machine's byte
-// order, row after row), so that the program can hand its built-in icon to the window system
-// without decoding a PNG at every start.
+// Build step: writes a PNG's pixels in the form the X window system takes a window's icon in
+// (ARGB, not premultiplied, this machine's byte order, row after row), so that the program hands
+// its built-in icon over without decoding a PNG or converting pixels at every start.
 //   vorlakin_icon_pixels <in.png> <out.argb>
 #include <QFile>
 #include <QImage>
@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QImage image = QImage(QString::fromLocal8Bit(argv[1]))
-                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+                             .convertToFormat(QImage::Format_ARGB32);
     QFile out(QString::fromLocal8Bit(argv[2]));
     if (image.isNull() || !out.open(QIODevice::WriteOnly)) {
         std::fprintf(stderr, "vorlakin_icon_pixels: cannot convert %s to %s\n", argv[1], argv[2]);

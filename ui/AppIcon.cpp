@@ -57,8 +57,9 @@ QIcon builtInAppIcon() {
         if (pixels.compressionAlgorithm() != QResource::NoCompression ||
             pixels.size() != qint64(size) * size * 4)
             continue;
-        icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size,
-                                                 QImage::Format_ARGB32_Premultiplied)));
+        // Kept as they are, in the program's own memory, down to the copy X is sent.
+        icon.addPixmap(QPixmap::fromImage(
+            QImage(pixels.data(), size, size, QImage::Format_ARGB32), Qt::NoFormatConversion));
     }
     return icon;
 }

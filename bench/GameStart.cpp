@@ -3,8 +3,9 @@
 
 #include "core/Program.h"
 #include "core/Windows.h"
+#include "forms/Forms.h"
 #include "ui/Window.h"
 
 int main(int argc, char* argv[]) {
-    return runProgram(argc, argv, [] { new FirstFrame(window(WindowId::Form1)); });
+    return runProgram(argc, argv, createForm, [] { new FirstFrame(window(WindowId::Form1)); });
 }

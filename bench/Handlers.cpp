@@ -3,12 +3,13 @@
 // Prints per command the median and 99th percentile in microseconds of the handler alone, and
 // of the handler together with the events it leaves behind (repaints, window switches).
 #include "core/Program.h"
+#include "core/ProgramState.h"
 #include "core/Windows.h"
+#include "forms/Forms.h"
 #include "forms/main/Form1.h"
 #include "forms/scores/Form3.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
-#include "ui/MessageBox.h"
 #include "ui/TextBox.h"
 
 #include <QAction>
@@ -153,7 +154,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // End Game and the refusal's message box would stop the measurement; both become no-ops.
-    setEndHandler([] {});
-    ui::setMessagePresenter([](QWidget*, const QString&, const QString&) {});
-    return runProgram(argc, argv, [] { QTimer::singleShot(0, measureAll); });
+    programState().end = [] {};
+    programState().showMessage = [](QWidget*, const QString&, const QString&) {};
+    return runProgram(argc, argv, createForm, [] { QTimer::singleShot(0, measureAll); });
 }

@@ -1,25 +1,17 @@
 #include "core/Program.h"
 
-#include "core/Windows.h"
-#include "ui/AppIcon.h"
-#include "ui/Fonts.h"
+#include "core/AppIcon.h"
+#include "core/DesktopFont.h"
+#include "core/ProgramState.h"
+#include "core/WindowSystem.h"
+#include "ui/MessageBox.h"
 #include "ui/Window.h"
-#include "ui/WindowSystem.h"
+#include "ui/accessible/AccessibleWidgetFactory.h"
 
 #include <QApplication>
 #include <QStringList>
 
 namespace {
-
-QString& commandText() {
-    static QString text;
-    return text;
-}
-
-std::function<void()>& endHandler() {
-    static std::function<void()> handler;
-    return handler;
-}
 
 void endProcess() {
     for (const auto id : {WindowId::Form1, WindowId::Form2, WindowId::Form3}) {
@@ -39,15 +31,13 @@ QString argumentText(int argc, const char* const* argv) {
 }
 
 QString Command() {
-    return commandText();
+    return programState().command;
 }
 
-void setCommand(const QString& text) {
-    commandText() = text;
-}
-
-int runProgram(int argc, char* argv[], const std::function<void()>& started) {
-    setCommand(argumentText(argc, argv));
+int runProgram(int argc, char* argv[], WindowFactory makeWindow,
+               const std::function<void()>& started) {
+    programState().command = argumentText(argc, argv);
+    programState().makeWindow = std::move(makeWindow);
 
     // Arguments never change what the program does, so Qt sees none of them (no -style,
     // -platform, ...). The environment still chooses the platform.
@@ -73,18 +63,22 @@ int runProgram(int argc, char* argv[], const std::function<void()>& started) {
 }
 
 void StartProgram() {
+    ui::installAccessibility();
     ui::Window& main = window(WindowId::Form1);
     main.show();
     main.activateWindow();
 }
 
 void End() {
-    if (endHandler())
-        endHandler()();
+    if (programState().end)
+        programState().end();
     else
         endProcess();
 }
 
-std::function<void()> setEndHandler(std::function<void()> handler) {
-    return std::exchange(endHandler(), std::move(handler));
+void showMessage(QWidget* parent, const QString& caption, const QString& text) {
+    if (programState().showMessage)
+        programState().showMessage(parent, caption, text);
+    else
+        ui::showMessageBox(parent, caption, text);
 }

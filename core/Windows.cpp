@@ -1,56 +1,27 @@
 #include "core/Windows.h"
 
-#include "forms/main/Form1.h"
-#include "forms/scores/Form2.h"
-#include "forms/scores/Form3.h"
-
-#include <array>
-#include <memory>
+#include "core/ProgramState.h"
+#include "ui/Window.h"
 
 namespace {
 
-std::array<std::unique_ptr<ui::Window>, 3>& instances() {
-    static std::array<std::unique_ptr<ui::Window>, 3> windows;
-    return windows;
-}
-
-std::unique_ptr<ui::Window> create(WindowId id) {
-    switch (id) {
-    case WindowId::Form1:
-        return std::make_unique<Form1>();
-    case WindowId::Form2:
-        return std::make_unique<Form2>();
-    case WindowId::Form3:
-        return std::make_unique<Form3>();
-    }
-    return nullptr;
+std::unique_ptr<ui::Window>& slotOf(WindowId id) {
+    return programState().windows[static_cast<std::size_t>(id)];
 }
 
 } // namespace
 
 ui::Window& window(WindowId id) {
-    auto& slot = instances()[static_cast<std::size_t>(id)];
+    auto& slot = slotOf(id);
     if (!slot) {
-        slot = create(id);
+        slot = programState().makeWindow(id);
         slot->Form_Load();
     }
     return *slot;
 }
 
 ui::Window* existingWindow(WindowId id) {
-    return instances()[static_cast<std::size_t>(id)].get();
-}
-
-Form1& theForm1() {
-    return static_cast<Form1&>(window(WindowId::Form1));
-}
-
-Form2& theForm2() {
-    return static_cast<Form2&>(window(WindowId::Form2));
-}
-
-Form3& theForm3() {
-    return static_cast<Form3&>(window(WindowId::Form3));
+    return slotOf(id).get();
 }
 
 void SwitchWindow(WindowId from, WindowId to) {
@@ -63,6 +34,6 @@ void SwitchWindow(WindowId from, WindowId to) {
 }
 
 void releaseWindows() {
-    for (auto& slot : instances())
+    for (auto& slot : programState().windows)
         slot.reset();
 }

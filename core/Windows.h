@@ -1,8 +1,7 @@
 #pragma once
 
-class Form1;
-class Form2;
-class Form3;
+#include <functional>
+#include <memory>
 
 namespace ui {
 class Window;
@@ -13,12 +12,11 @@ class Window;
 // their contents for the rest of the run.
 enum class WindowId { Form1, Form2, Form3 };
 
+// Makes the window for an id. The forms provide it; the program's start hands it to core.
+using WindowFactory = std::function<std::unique_ptr<ui::Window>(WindowId)>;
+
 ui::Window& window(WindowId id);
 ui::Window* existingWindow(WindowId id); // nullptr while the window is not created
-
-Form1& theForm1();
-Form2& theForm2();
-Form3& theForm3();
 
 // The one way between windows: hide `from`, create `to` if it does not exist yet, show it.
 void SwitchWindow(WindowId from, WindowId to);

@@ -13,4 +13,6 @@ struct ModVariables {
     std::int16_t CurrentRoom = 0;
 };
 
-inline ModVariables modVariables;
+// Part of the program's state (core/ProgramState.h), under the name the forms use.
+ModVariables& programVariables();
+inline ModVariables& modVariables = programVariables();

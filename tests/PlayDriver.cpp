@@ -3,15 +3,16 @@
 #include "TestSupport.h"
 
 #include "core/Program.h"
+#include "core/ProgramState.h"
 #include "core/Windows.h"
 #include "core/modVariables.h"
+#include "forms/Forms.h"
 #include "forms/main/Form1.h"
 #include "forms/main/TextPages.h"
 #include "forms/scores/Form2.h"
 #include "forms/scores/Form3.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
-#include "ui/MessageBox.h"
 #include "ui/TextBox.h"
 
 #include <QAction>
@@ -108,7 +109,7 @@ void PlayDriver::watchMessages() {
 void PlayDriver::start() {
     resetProgram();
     // The real message box, answered by this driver as it comes up.
-    ui::setMessagePresenter({});
+    programState().showMessage = {};
     QGuiApplication::clipboard()->clear();
     StartProgram();
     (void)QTest::qWaitForWindowActive(&window(WindowId::Form1), 2000);

@@ -7,6 +7,7 @@
 //   icon      print the windows' icon's sizes once it is set, then F3
 #include "core/Program.h"
 #include "core/Windows.h"
+#include "forms/Forms.h"
 #include "forms/main/Form1.h"
 #include "ui/TextBox.h"
 
@@ -54,5 +55,5 @@ void runScript() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    return runProgram(argc, argv, [] { QTimer::singleShot(0, runScript); });
+    return runProgram(argc, argv, createForm, [] { QTimer::singleShot(0, runScript); });
 }

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
 #include "core/Program.h"
+#include "core/ProgramState.h"
 #include "core/Windows.h"
-#include "core/modVariables.h"
-#include "ui/MessageBox.h"
+#include "forms/Forms.h"
 #include "ui/Window.h"
 
 #include <QAction>
@@ -21,15 +21,19 @@ QList<ShownMessage> messages;
 } // namespace
 
 void resetProgram(const QString& argumentText) {
-    releaseWindows();
-    modVariables = ModVariables{};
-    setCommand(argumentText);
     endCount = 0;
     messages.clear();
-    setEndHandler([] { ++endCount; });
-    ui::setMessagePresenter([](QWidget*, const QString& caption, const QString& text) {
-        messages.append({caption, text});
-    });
+    programState() = ProgramState{
+        .command = argumentText,
+        .makeWindow = createForm,
+        .end = [] { ++endCount; },
+        .showMessage =
+            [](QWidget*, const QString& caption, const QString& text) {
+                messages.append({caption, text});
+            },
+        .variables = {},
+        .windows = {},
+    };
 }
 
 void startProgram(const QString& argumentText) {

@@ -3,6 +3,7 @@
 
 #include "core/Windows.h"
 #include "core/modVariables.h"
+#include "forms/Forms.h"
 #include "forms/main/Form1.h"
 #include "forms/main/TextPages.h"
 #include "ui/Button.h"
@@ -306,7 +307,6 @@ private Q_SLOTS:
         auto* go = QAccessible::queryAccessibleInterface(form().Command1);
         QCOMPARE(go->role(), QAccessible::Button);
         QCOMPARE(go->text(QAccessible::Name), QStringLiteral("GO"));
-
     }
 };
 

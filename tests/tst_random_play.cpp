@@ -10,6 +10,7 @@
 #include "core/Program.h"
 #include "core/Windows.h"
 #include "core/modVariables.h"
+#include "forms/Forms.h"
 #include "forms/main/Form1.h"
 #include "forms/scores/Form2.h"
 #include "forms/scores/Form3.h"

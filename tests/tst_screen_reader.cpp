@@ -4,15 +4,16 @@
 
 #include "core/Program.h"
 #include "core/Windows.h"
+#include "forms/Forms.h"
 #include "forms/main/Form1.h"
 #include "forms/main/TextPages.h"
 #include "forms/scores/Form2.h"
 #include "forms/scores/Form3.h"
-#include "ui/AccessibleTextBox.h"
-#include "ui/Announcer.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/TextBox.h"
+#include "ui/accessible/Announcer.h"
+#include "ui/accessible/ReadingPolicy.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -29,7 +30,7 @@ struct Told {
 };
 
 Told told() {
-    ui::Announcer& announcer = theForm1().announcer();
+    ui::Announcer& announcer = ui::Announcer::of(theForm1());
     return {announcer.announcementCount(), announcer.spokenLines()};
 }
 
@@ -117,7 +118,7 @@ private Q_SLOTS:
     void notificationsSitInAStatusAreaOfTheWindow() {
         theForm1().mnuCharacters_Click();
         settle();
-        auto* area = QAccessible::queryAccessibleInterface(&theForm1().announcer());
+        auto* area = QAccessible::queryAccessibleInterface(&ui::Announcer::of(theForm1()));
         QCOMPARE(area->role(), QAccessible::StatusBar);
         QCOMPARE(area->parent()->object(), &theForm1());
         QStringList said;
@@ -144,8 +145,8 @@ private Q_SLOTS:
         pressKey(Qt::Key_F2);
         settle();
         QCOMPARE(theForm1().Text1->text(), huge);
-        QCOMPARE(told().lines, (QStringList{TextPages::welcome(),
-                                            huge.left(ui::AccessibleTextBox::kSpokenLineLength)}));
+        QCOMPARE(told().lines,
+                 (QStringList{TextPages::welcome(), huge.left(ui::kSpokenLineLength)}));
 
         auto* text = textOfBox(theForm1().Text1);
         QCOMPARE(text->characterCount(), huge.size());
@@ -155,21 +156,21 @@ private Q_SLOTS:
         const QString last =
             text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end);
         QCOMPARE(end, huge.size());
-        QCOMPARE(last.size(), huge.size() % ui::AccessibleTextBox::kSpokenLineLength);
+        QCOMPARE(last.size(), huge.size() % ui::kSpokenLineLength);
         const QString before =
             text->textBeforeOffset(start, QAccessible::LineBoundary, &start, &end);
-        QCOMPARE(before.size(), ui::AccessibleTextBox::kSpokenLineLength);
+        QCOMPARE(before.size(), ui::kSpokenLineLength);
         QCOMPARE(end, huge.size() - last.size());
         text->textAfterOffset(0, QAccessible::LineBoundary, &start, &end);
-        QCOMPARE(start, ui::AccessibleTextBox::kSpokenLineLength);
+        QCOMPARE(start, ui::kSpokenLineLength);
         theForm1().Text1->selectAll();
         text->selection(0, &start, &end);
         QCOMPARE(start, 0);
-        QCOMPARE(end, ui::AccessibleTextBox::kSpokenLineLength);
+        QCOMPARE(end, ui::kSpokenLineLength);
 
         // At the end of a text of whole lines, the line is the last one, and the one before it
         // is the one before.
-        theForm1().Text1->setText(QString(2 * ui::AccessibleTextBox::kSpokenLineLength, 'y'));
+        theForm1().Text1->setText(QString(2 * ui::kSpokenLineLength, 'y'));
         const int length = text->characterCount();
         text->textAtOffset(length, QAccessible::LineBoundary, &start, &end);
         QCOMPARE(std::pair(start, end), std::pair(length / 2, length));

@@ -1,14 +1,15 @@
 // Start-up, the shared game state and the moves between windows.
 #include "TestSupport.h"
 
+#include "core/DesktopFont.h"
 #include "core/Program.h"
 #include "core/WholeNumberText.h"
 #include "core/Windows.h"
 #include "core/modVariables.h"
+#include "forms/Forms.h"
 #include "forms/main/Form1.h"
 #include "forms/scores/Form2.h"
 #include "forms/scores/Form3.h"
-#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QFontInfo>

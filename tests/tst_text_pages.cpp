@@ -3,6 +3,7 @@
 
 #include "core/Windows.h"
 #include "core/modVariables.h"
+#include "forms/Forms.h"
 #include "forms/main/Form1.h"
 #include "ui/Label.h"
 

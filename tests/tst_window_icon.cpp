@@ -1,10 +1,10 @@
 // The game's icon on every window and message box, from the icon theme or from the program.
 #include "TestSupport.h"
 
+#include "core/AppIcon.h"
 #include "core/Program.h"
+#include "core/ProgramState.h"
 #include "core/Windows.h"
-#include "ui/AppIcon.h"
-#include "ui/MessageBox.h"
 #include "ui/Window.h"
 
 #include <QApplication>
@@ -88,7 +88,7 @@ private Q_SLOTS:
 
     void theMessageBoxCarriesIt() {
         startWithIcon();
-        const ui::MessagePresenter recorder = ui::setMessagePresenter({});
+        const MessagePresenter recorder = std::exchange(programState().showMessage, {});
         QImage seen;
         QTimer::singleShot(0, [&seen] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -97,9 +97,8 @@ private Q_SLOTS:
             seen = iconGivenToWindowSystem(*box);
             box->accept();
         });
-        ui::showMessage(&window(WindowId::Form1), QStringLiteral("Caption"),
-                        QStringLiteral("Text"));
-        ui::setMessagePresenter(recorder);
+        showMessage(&window(WindowId::Form1), QStringLiteral("Caption"), QStringLiteral("Text"));
+        programState().showMessage = recorder;
         QCOMPARE(seen, committedIcon(48));
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 class QFont;
+class QString;
 
 namespace ui {
 
@@ -11,10 +12,8 @@ enum class Typeface { Fixedsys9, MsSansSerif13_5 };
 
 QFont font(Typeface face);
 
-// Names the face that the desktop's font resolves to in place of the family alias it may give
-// (the plain X11 desktop's "Sans Serif"), so that the menus and message boxes show that same face
-// without Qt having fontconfig sort every installed font to find it. Call once the application
-// exists, before the first window.
-void resolveDesktopFont();
+// Whether Qt lists `family` among the installed families (in any case). Qt lists fontconfig's
+// generic names, "Sans Serif", "Serif" and "Monospace", as well.
+bool isInstalledFamily(const QString& family);
 
 } // namespace ui

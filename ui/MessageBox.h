@@ -1,20 +1,11 @@
 #pragma once
 
-#include <QString>
-
-#include <functional>
-
+class QString;
 class QWidget;
 
 namespace ui {
 
-// A modal message with an OK button. Tests replace the presenter so that nothing blocks.
-using MessagePresenter =
-    std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
-
-void showMessage(QWidget* parent, const QString& caption, const QString& text);
-
-// Installs a presenter and returns the one it replaces; an empty one restores the real box.
-MessagePresenter setMessagePresenter(MessagePresenter presenter);
+// A modal warning with the caption, the plain text and an OK button; returns once it is closed.
+void showMessageBox(QWidget* parent, const QString& caption, const QString& text);
 
 } // namespace ui

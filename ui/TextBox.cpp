@@ -1,7 +1,6 @@
 #include "ui/TextBox.h"
 
-#include "ui/Accessibility.h"
-#include "ui/AccessibleTextBox.h"
+#include "ui/AccessibilityBridge.h"
 #include "ui/Placement.h"
 #include "ui/Window.h"
 
@@ -22,16 +21,27 @@ TextBox::TextBox(Window& window, const char* name, Twips geometry, Typeface face
 }
 
 void TextBox::replaceText(const QString& text) {
-    {
-        // Qt would report the change as text inserted, and what a reader makes of that depends
-        // on the last key; the announcement says it the same way whatever the command's key.
-        const QuietTextChange quiet(*this);
-        setText(text);
-    }
+    // Qt would report the change as text inserted, and what a reader makes of that depends on
+    // the last key; the announcement says it the same way whatever the command's key.
+    quietly([&] { setText(text); });
     if (hasFocus() && window_.isActiveWindow()) {
-        const QString spoken = text.left(AccessibleTextBox::kSpokenLineLength);
-        window_.announce(*this, spoken.isEmpty() ? QStringLiteral("blank") : spoken);
+        if (auto* bridge = accessibilityBridge())
+            bridge->announceReplacedText(window_, *this);
     }
+}
+
+void TextBox::editWhole() {
+    quietly([this] {
+        setFocus();
+        selectAll();
+    });
+}
+
+void TextBox::quietly(const std::function<void()>& change) {
+    if (auto* bridge = accessibilityBridge())
+        bridge->quietly(*this, change);
+    else
+        change();
 }
 
 bool TextBox::event(QEvent* event) {

@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 
+#include <functional>
+
 namespace ui {
 
 class Window;
@@ -20,10 +22,17 @@ public:
     // screen readers are told the new text (at most a bounded part of it, "blank" when empty).
     void replaceText(const QString& text);
 
+    // Takes the focus with the whole text selected, so that the next text typed replaces it.
+    // Screen readers hear the selection with the focus (and the box's label), not on its own as
+    // well, where it would come twice or ahead of the window's caption.
+    void editWhole();
+
 protected:
     bool event(QEvent* event) override;
 
 private:
+    void quietly(const std::function<void()>& change);
+
     Window& window_;
 };
 

@@ -1,7 +1,6 @@
 #include "ui/Window.h"
 
-#include "ui/Accessibility.h"
-#include "ui/Announcer.h"
+#include "ui/AccessibilityBridge.h"
 #include "ui/Menu.h"
 
 #include <QCloseEvent>
@@ -12,8 +11,7 @@ namespace ui {
 
 Window::Window(const char* name, const QString& caption, int clientWidthTwips,
                int clientHeightTwips)
-    : client_(new QWidget(this)), announcer_(new Announcer(*this)) {
-    installAccessibleInterfaces();
+    : client_(new QWidget(this)) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -55,13 +53,16 @@ bool Window::isMenuShortcut(const QKeySequence& keys) const {
 }
 
 void Window::announce(const QObject& source, const QString& text) {
-    announcer_->announce(&source, text);
+    if (auto* bridge = accessibilityBridge())
+        bridge->announce(*this, source, text);
 }
 
 bool Window::event(QEvent* event) {
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        announcer_->windowActivated();
+    if (event->type() == QEvent::WindowActivate) {
+        if (auto* bridge = accessibilityBridge())
+            bridge->windowActivated(*this);
+    }
     return handled;
 }
 

@@ -12,7 +12,6 @@ class QMenuBar;
 
 namespace ui {
 
-class Announcer;
 class Menu;
 
 // A top-level window of fixed size: an optional menu bar on top and, below it, a client area
@@ -34,9 +33,8 @@ public:
     void registerMenuShortcut(const QKeySequence& shortcut);
     bool isMenuShortcut(const QKeySequence& keys) const;
 
-    // Tells a screen reader about a change of `source` away from the focus (see Announcer).
+    // Tells screen readers, once, about a change of `source` away from the focus.
     void announce(const QObject& source, const QString& text);
-    Announcer& announcer() { return *announcer_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -44,7 +42,6 @@ protected:
 
 private:
     QWidget* client_;
-    Announcer* announcer_;
     QMenuBar* menuBar_ = nullptr;
     QList<Menu*> menus_;
     QList<QKeySequence> menuShortcuts_;

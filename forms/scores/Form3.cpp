@@ -1,13 +1,12 @@
 #include "forms/scores/Form3.h"
 
+#include "core/Program.h"
 #include "core/WholeNumberText.h"
 #include "core/Windows.h"
 #include "core/modVariables.h"
 #include "forms/scores/ScoreReading.h"
-#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
-#include "ui/MessageBox.h"
 #include "ui/TextBox.h"
 
 #include <QLocale>
@@ -113,16 +112,13 @@ void Form3::showEvent(QShowEvent* event) {
 
 // Back in the entry box with its number selected, so the next number typed replaces it. Coming
 // back to the box from OK, or to the window, also has a screen reader say the prompt, the box's
-// label, and the selection with it: told on its own as well, the selection would come twice, or
-// ahead of the window's caption.
+// label, and the selection with it.
 void Form3::editEntry() {
-    const ui::QuietTextChange quiet(*Text1);
-    Text1->setFocus();
-    Text1->selectAll();
+    Text1->editWhole();
 }
 
 void Form3::refuseEntry(const QString& message) {
-    ui::showMessage(this, QStringLiteral("Form3"), message);
+    showMessage(this, QStringLiteral("Form3"), message);
     activateWindow();
     editEntry();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/AccessibleLines.h"
+#include "ui/accessible/AccessibleLines.h"
 
 #include <QAccessibleWidget>
 #include <QTextLayout>

@@ -1,36 +1,10 @@
-#include "ui/Accessibility.h"
+#include "ui/accessible/QuietTextChange.h"
 
-#include "ui/AccessibleLabel.h"
-#include "ui/AccessibleMenuItem.h"
-#include "ui/AccessibleTextBox.h"
-#include "ui/Announcer.h"
-#include "ui/Label.h"
-#include "ui/MenuItem.h"
-#include "ui/TextBox.h"
-#include "ui/Window.h"
-
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QList>
-#include <QMenu>
 
 namespace ui {
 namespace {
-
-QAccessibleInterface* accessibleInterface(const QString&, QObject* object) {
-    // A plain top-level QWidget reaches screen readers as a filler; these are windows, and a
-    // screen reader announces a window's caption only when it knows that.
-    if (auto* window = dynamic_cast<Window*>(object))
-        return new QAccessibleWidget(window, QAccessible::Window);
-    if (auto* box = dynamic_cast<TextBox*>(object))
-        return new AccessibleTextBox(box);
-    if (auto* label = dynamic_cast<Label*>(object))
-        return new AccessibleLabel(label);
-    if (auto* item = dynamic_cast<MenuItem*>(object)) {
-        if (auto* menu = qobject_cast<QMenu*>(item->parent()))
-            return new AccessibleMenuItem(menu, item);
-    }
-    return Announcer::accessibleInterface(object);
-}
 
 // The boxes being changed quietly now, and the handler that was there before the first.
 QList<const QObject*> quietObjects;
@@ -67,11 +41,6 @@ void passOnQuietly(QAccessibleEvent* event) {
 }
 
 } // namespace
-
-void installAccessibleInterfaces() {
-    static const bool installed = (QAccessible::installFactory(accessibleInterface), true);
-    (void)installed;
-}
 
 QuietTextChange::QuietTextChange(QObject& textBox) : textBox_(textBox) {
     if (quietObjects.isEmpty())

@@ -1,4 +1,4 @@
-#include "ui/AccessibleLabel.h"
+#include "ui/accessible/AccessibleLabel.h"
 
 #include <QLabel>
 #include <QTextLine>

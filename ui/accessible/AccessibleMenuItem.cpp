@@ -1,4 +1,4 @@
-#include "ui/AccessibleMenuItem.h"
+#include "ui/accessible/AccessibleMenuItem.h"
 
 #include <QAction>
 #include <QMenu>

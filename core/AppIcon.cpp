@@ -1,4 +1,4 @@
-#include "ui/AppIcon.h"
+#include "core/AppIcon.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "ui/WindowSystem.h"
+#include "core/WindowSystem.h"
 
 #include <QApplication>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "ui/AccessibleLines.h"
+#include "ui/accessible/AccessibleLines.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ui/AccessibleTextBox.h"
+#include "ui/accessible/AccessibleTextBox.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

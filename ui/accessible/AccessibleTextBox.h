@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/AccessibleLines.h"
+#include "ui/accessible/AccessibleLines.h"
+#include "ui/accessible/ReadingPolicy.h"
 
 #include <QAccessibleWidget>
 
@@ -18,8 +19,6 @@ class AccessibleTextBox : public QAccessibleWidget,
                           public AccessibleLines,
                           public QAccessibleEditableTextInterface {
 public:
-    static constexpr int kSpokenLineLength = 500;
-
     explicit AccessibleTextBox(QLineEdit* box);
 
     void* interface_cast(QAccessible::InterfaceType type) override;

@@ -1,5 +1,0 @@
-#include "core/Program.h"
-
-int main(int argc, char* argv[]) {
-    return runProgram(argc, argv);
-}

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Prints which folders include headers from which others, one "from -> to (count)" line per
+# pair, from the project's own #include "..." lines. With --check, fails on any pair that the
+# layering in README's Layout section does not allow.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+edges() {
+    git ls-files '*.cpp' '*.h' | while read -r file; do
+        from=$(dirname "$file")
+        sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file" |
+            while read -r header; do
+                [[ "$header" == */* ]] || continue # a header beside the file
+                [[ -e "$header" ]] || continue     # generated (.moc) or not the project's
+                to=$(dirname "$header")
+                [[ "$to" == "$from" ]] || echo "$from -> $to"
+            done
+    done | sort | uniq -c | awk '{print $2, $3, $4, "(" $1 ")"}'
+}
+
+# The layers, lowest first; each may include its own folder and the ones listed for it.
+allowed() {
+    case "$1" in
+    ui) ;;
+    ui/accessible) echo "ui" ;;
+    core) echo "ui ui/accessible" ;;
+    forms/scores | forms/main | forms) echo "ui core forms forms/main forms/scores" ;;
+    .) echo "ui ui/accessible core forms forms/main forms/scores" ;;
+    *) echo "*" ;; # tests, bench, fuzz: anything
+    esac
+}
+
+if [[ "${1:-}" != "--check" ]]; then
+    edges
+    exit 0
+fi
+status=0
+while read -r from _ to _; do
+    permitted=$(allowed "$from")
+    [[ "$permitted" == "*" ]] && continue
+    if [[ " $permitted " != *" $to "* ]]; then
+        echo "not allowed: $from includes $to" >&2
+        status=1
+    fi
+done < <(edges)
+exit "$status"

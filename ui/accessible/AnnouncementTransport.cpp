@@ -1,0 +1,121 @@
+#include "ui/accessible/AnnouncementTransport.h"
+
+#include "ui/accessible/Announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleObject>
+#include <QStringList>
+
+namespace ui {
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+AnnouncementTransport::AnnouncementTransport(QObject& announcer) : announcer_(announcer) {}
+
+AnnouncementTransport::~AnnouncementTransport() = default;
+
+void AnnouncementTransport::send(const QStringList& lines) {
+    for (const QString& line : lines) {
+        QAccessibleAnnouncementEvent event(announcer_.parent(), line);
+        event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QAccessibleInterface* AnnouncementTransport::accessibleInterface(QObject*) {
+    return nullptr;
+}
+
+#else
+
+// FIXME(Qt 6.4, Orca 43): Qt has no announcement event. Remove when Qt 6.8 is the oldest we
+// build with; pinned by tst_screen_reader and tst_orca_speech.
+// The announcer stands in as an undrawn status area of its window, and each line as a
+// notification in it: Orca speaks a notification when it is shown, and leaves out the word
+// "notification" in a status bar.
+namespace {
+
+// One line of an announcement.
+class SpokenLine : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    QString text;
+};
+
+class AccessibleAnnouncement : public QAccessibleObject {
+public:
+    AccessibleAnnouncement(QObject* object, QAccessible::Role role)
+        : QAccessibleObject(object), role_(role) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    QAccessibleInterface* child(int index) const override {
+        const QObjectList& lines = object()->children();
+        if (role_ != QAccessible::StatusBar || index < 0 || index >= lines.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(lines.at(index));
+    }
+    int childCount() const override {
+        return role_ == QAccessible::StatusBar ? static_cast<int>(object()->children().size()) : 0;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (role_ != QAccessible::StatusBar || !child)
+            return -1;
+        return static_cast<int>(object()->children().indexOf(child->object()));
+    }
+    QString text(QAccessible::Text kind) const override {
+        if (role_ == QAccessible::Notification && kind == QAccessible::Name)
+            return static_cast<SpokenLine*>(object())->text;
+        return QString();
+    }
+    QAccessible::Role role() const override { return role_; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = true;
+        return state;
+    }
+    QRect rect() const override { return QRect(); }
+
+private:
+    QAccessible::Role role_;
+};
+
+} // namespace
+
+AnnouncementTransport::AnnouncementTransport(QObject& announcer) : announcer_(announcer) {}
+
+// The lines are the announcer's children and go with it.
+AnnouncementTransport::~AnnouncementTransport() = default;
+
+void AnnouncementTransport::send(const QStringList& lines) {
+    // Exactly one notification a line: a shorter announcement leaves none of a longer one.
+    while (lines_.size() < lines.size())
+        lines_.append(new SpokenLine(&announcer_));
+    while (lines_.size() > lines.size())
+        delete lines_.takeLast();
+    for (qsizetype i = 0; i < lines_.size(); ++i)
+        static_cast<SpokenLine*>(lines_[i])->text = lines[i];
+    for (QObject* line : std::as_const(lines_)) {
+        QAccessibleEvent event(line, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QAccessibleInterface* AnnouncementTransport::accessibleInterface(QObject* object) {
+    if (qobject_cast<Announcer*>(object))
+        return new AccessibleAnnouncement(object, QAccessible::StatusBar);
+    if (qobject_cast<SpokenLine*>(object))
+        return new AccessibleAnnouncement(object, QAccessible::Notification);
+    return nullptr;
+}
+
+#endif
+
+} // namespace ui
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#include "AnnouncementTransport.moc"
+#endif

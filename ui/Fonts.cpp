@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QFontDatabase>
-#include <QSet>
 #include <QStringList>
 
 namespace ui {
@@ -48,18 +47,11 @@ QString installedFamily(const Face& face) {
 } // namespace
 
 bool isInstalledFamily(const QString& family) {
-    // Qt's plain list of installed families, read once: QFontDatabase::hasFamily would resolve
+    // Qt's plain list of installed families, made once: QFontDatabase::hasFamily would resolve
     // aliases through fontconfig, and the list takes a few milliseconds to make with some
     // thousands of fonts installed.
-    static const QSet<QString> installed = [] {
-        const QStringList families = QFontDatabase::families();
-        QSet<QString> folded;
-        folded.reserve(families.size());
-        for (const QString& family : families)
-            folded.insert(family.toCaseFolded());
-        return folded;
-    }();
-    return installed.contains(family.toCaseFolded());
+    static const QStringList installed = QFontDatabase::families();
+    return installed.contains(family, Qt::CaseInsensitive);
 }
 
 QFont font(Typeface typeface) {

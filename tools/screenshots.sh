@@ -7,7 +7,7 @@ bash tools/install-deps.sh xvfb xauth x11-utils imagemagick
 cmake -S . -B build >/dev/null
 cmake --build build --target vorlakin_probe -j"$(nproc)" >/dev/null
 
-display=:93
+display=${VORLAKIN_SCREENSHOT_DISPLAY:-:93} # another when :93 is taken
 Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null' EXIT

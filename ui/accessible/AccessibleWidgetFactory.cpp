@@ -6,20 +6,21 @@
 #include "ui/Window.h"
 #include "ui/accessible/AccessibleLabel.h"
 #include "ui/accessible/AccessibleMenuItem.h"
+#include "ui/accessible/AccessibleMessageButton.h"
 #include "ui/accessible/AccessibleTextBox.h"
+#include "ui/accessible/AccessibleWindow.h"
 #include "ui/accessible/AnnouncementTransport.h"
 #include "ui/accessible/ScreenReaderBridge.h"
 
-#include <QAccessibleWidget>
+#include <QAbstractButton>
 #include <QMenu>
+#include <QMessageBox>
 
 namespace ui {
 
 QAccessibleInterface* accessibleWidgetInterface(const QString&, QObject* object) {
-    // A plain top-level QWidget reaches screen readers as a filler; these are windows, and a
-    // screen reader announces a window's caption only when it knows that.
     if (auto* window = dynamic_cast<Window*>(object))
-        return new QAccessibleWidget(window, QAccessible::Window);
+        return new AccessibleWindow(window);
     if (auto* box = dynamic_cast<TextBox*>(object))
         return new AccessibleTextBox(box);
     if (auto* label = dynamic_cast<Label*>(object))
@@ -27,6 +28,11 @@ QAccessibleInterface* accessibleWidgetInterface(const QString&, QObject* object)
     if (auto* item = dynamic_cast<MenuItem*>(object)) {
         if (auto* menu = qobject_cast<QMenu*>(item->parent()))
             return new AccessibleMenuItem(menu, item);
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+        // Made as the box is, before its message can name the button.
+        if (qobject_cast<QMessageBox*>(button->window()))
+            return new AccessibleMessageButton(button);
     }
     return AnnouncementTransport::accessibleInterface(object);
 }

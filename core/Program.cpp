@@ -1,6 +1,7 @@
 #include "core/Program.h"
 
 #include "core/AppIcon.h"
+#include "core/DesktopFont.h"
 #include "core/DisplayLoss.h"
 #include "core/ForeignDestroy.h"
 #include "core/ProcessLimits.h"
@@ -69,6 +70,7 @@ int runProgram(int argc, char* argv[], WindowFactory makeWindow,
     endOnLostDisplay();
     const ForeignDestroy foreignDestroy;
     const SessionEnd sessionEnd(application.get());
+    ui::resolveDesktopFont();
 
     StartProgram();
     ui::setAppIconAfterFirstFrame(window(WindowId::Form1));

@@ -2,10 +2,13 @@
 #include "GuiTest.h"
 #include "TestSupport.h"
 
+#include "core/DesktopFont.h"
 #include "core/Program.h"
 #include "core/WholeNumberText.h"
 #include "core/modVariables.h"
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QTest>
 
 #include <limits>
@@ -155,6 +158,35 @@ private Q_SLOTS:
         const QString text = argumentText(3, argv);
         QVERIFY(text.endsWith(QStringLiteral(" ok")));
         QVERIFY(!text.contains(QChar(u'\0')));
+    }
+
+    // The desktop's font keeps its face and size when its alias is named by the face it stands
+    // for; a family that is installed is left as it is.
+    void desktopFontNamesTheFaceQtWouldDraw_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("points");
+        QTest::newRow("plain X11 desktop") << QStringLiteral("Sans Serif") << 9.0;
+        QTest::newRow("generic alias") << QStringLiteral("monospace") << 11.0;
+        QTest::newRow("serif alias") << QStringLiteral("serif") << 10.5;
+        QTest::newRow("missing face") << QStringLiteral("MS Sans Serif") << 8.0;
+        QTest::newRow("installed face") << QStringLiteral("DejaVu Sans Mono") << 9.0;
+    }
+    void desktopFontNamesTheFaceQtWouldDraw() {
+        QFETCH(QString, family);
+        QFETCH(double, points);
+        const QFont before = QApplication::font();
+        QFont desktop(family);
+        desktop.setPointSizeF(points);
+        const QFontInfo drawn(desktop);
+        QApplication::setFont(desktop);
+        ui::resolveDesktopFont();
+        const QFont resolved = QApplication::font();
+        QApplication::setFont(before);
+        QCOMPARE(resolved.families().value(0), drawn.family() == family ? family : drawn.family());
+        QCOMPARE(QFontInfo(resolved).family(), drawn.family());
+        QCOMPARE(QFontInfo(resolved).style(), drawn.style());
+        QCOMPARE(QFontInfo(resolved).weight(), drawn.weight());
+        QCOMPARE(resolved.pointSizeF(), points);
     }
 };
 

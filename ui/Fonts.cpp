@@ -34,16 +34,10 @@ const Face& faceOf(Typeface typeface) {
 // substitutes, which was the largest cost of the main window's start-up. When neither is
 // installed, the face's name goes to Qt, whose substitutes and style hint then decide.
 QString installedFamily(const Face& face) {
-    // The plain list of installed families; QFontDatabase::hasFamily would resolve aliases
-    // through fontconfig, which costs nearly as much as what this saves.
-    const QStringList installed = QFontDatabase::families();
-    const auto isInstalled = [&](const QString& family) {
-        return installed.contains(family, Qt::CaseInsensitive);
-    };
-    if (isInstalled(face.name))
+    if (isInstalledFamily(face.name))
         return face.name;
     for (const QString& standIn : face.standIns) {
-        if (isInstalled(standIn))
+        if (isInstalledFamily(standIn))
             return standIn;
     }
     QFont::insertSubstitutions(face.name, face.standIns);
@@ -51,6 +45,14 @@ QString installedFamily(const Face& face) {
 }
 
 } // namespace
+
+bool isInstalledFamily(const QString& family) {
+    // Qt's plain list of installed families, made once: QFontDatabase::hasFamily would resolve
+    // aliases through fontconfig, and the list takes a few milliseconds to make with some
+    // thousands of fonts installed.
+    static const QStringList installed = QFontDatabase::families();
+    return installed.contains(family, Qt::CaseInsensitive);
+}
 
 QFont font(Typeface typeface) {
     const Face& face = faceOf(typeface);

@@ -1,6 +1,7 @@
 #pragma once
 
 class QFont;
+class QString;
 
 namespace ui {
 
@@ -10,5 +11,9 @@ namespace ui {
 enum class Typeface { Fixedsys9, MsSansSerif13_5 };
 
 QFont font(Typeface face);
+
+// Whether Qt lists `family` among the installed families (in any case). Qt lists fontconfig's
+// generic names, "Sans Serif", "Serif" and "Monospace", as well.
+bool isInstalledFamily(const QString& family);
 
 } // namespace ui

@@ -10,6 +10,8 @@ class QWidget;
 // VORLAKIN_BENCH_T0 is the launch time as bash's EPOCHREALTIME gives it (seconds.microseconds);
 // without it wall_us is -1.
 class FirstFrame : public QObject {
+    Q_OBJECT
+
 public:
     explicit FirstFrame(QWidget& window);
 

@@ -11,6 +11,8 @@ namespace ui {
 namespace {
 
 class IconAfterFirstFrame : public QObject {
+    Q_OBJECT
+
 public:
     explicit IconAfterFirstFrame(QWidget& window) : QObject(&window), window_(window) {
         window_.installEventFilter(this);
@@ -51,3 +53,5 @@ void setAppIconAfterFirstFrame(QWidget& firstWindow) {
 }
 
 } // namespace ui
+
+#include "AppIcon.moc"

@@ -5,8 +5,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+sources() {
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git ls-files '*.cpp' '*.h'
+    else
+        find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sed 's|^\./||'
+    fi
+}
+
 edges() {
-    git ls-files '*.cpp' '*.h' | while read -r file; do
+    sources | while read -r file; do
         from=$(dirname "$file")
         sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file" |
             while read -r header; do

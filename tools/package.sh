@@ -8,10 +8,9 @@ source tools/quietly.sh
 
 bash tools/install-deps.sh dpkg-dev file
 echo "Building in build-deb/"
-# Debian keeps games in /usr/games.
-quietly build-deb/configure.log cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games -DVORLAKIN_BUILD_TESTS=OFF
-quietly build-deb/build.log cmake --build build-deb -j"$(nproc)"
+# Debian keeps games in /usr/games (preset deb).
+quietly build-deb/configure.log cmake --preset deb
+quietly build-deb/build.log cmake --build --preset deb -j"$(nproc)"
 echo "Packaging"
 (cd build-deb && quietly package.log cpack -G DEB)
 ls build-deb/vorlakin_*.deb

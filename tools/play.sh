@@ -6,6 +6,6 @@ source tools/quietly.sh
 
 bash tools/install-deps.sh
 echo "Building the game in build/"
-quietly build/configure.log cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-quietly build/build-game.log cmake --build build --target vorlakin -j"$(nproc)"
+quietly build/configure.log cmake --preset release
+quietly build/build-game.log cmake --build --preset release --target vorlakin -j"$(nproc)"
 exec ./build/vorlakin "$@"

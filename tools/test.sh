@@ -10,13 +10,13 @@ source tools/quietly.sh
 bash tools/install-deps.sh desktop-file-utils appstream man-db groff-base \
     orca speech-dispatcher at-spi2-core python3-pyatspi dbus-x11 xvfb xauth xdotool openbox
 
-werror=OFF
+# CMakePresets.json: "ci" is "release" with warnings as errors.
+preset=release
 if [ -n "${CI:-}" ]; then
-    werror=ON
+    preset=ci
 fi
-echo "Building in build/ (Release, warnings as errors: $werror)"
-quietly build/configure.log cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVORLAKIN_WERROR="$werror"
-quietly build/build.log cmake --build build -j"$(nproc)"
+echo "Building in build/ (preset $preset)"
+quietly build/configure.log cmake --preset "$preset"
+quietly build/build.log cmake --build --preset "$preset" -j"$(nproc)"
 echo "Testing"
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+ctest --preset "$preset" -j"$(nproc)"

@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace ui {
 namespace {
 
 class IconAfterFirstFrame : public QObject {
@@ -51,7 +50,5 @@ QIcon appIcon() {
 void setAppIconAfterFirstFrame(QWidget& firstWindow) {
     new IconAfterFirstFrame(firstWindow);
 }
-
-} // namespace ui
 
 #include "AppIcon.moc"

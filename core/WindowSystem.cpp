@@ -9,7 +9,6 @@
 #include <mutex>
 #include <unistd.h>
 
-namespace ui {
 namespace {
 
 QString variable(const char* name) {
@@ -185,5 +184,3 @@ std::unique_ptr<QApplication> openWindowSystem(int& argc, char** argv) {
     heldMessages.clear();
     return application;
 }
-
-} // namespace ui

@@ -70,12 +70,12 @@ private Q_SLOTS:
     void cleanupTestCase() { releaseWindows(); }
 
     void builtInIconIsTheCommittedOne() {
-        const QIcon icon = ui::builtInAppIcon();
+        const QIcon icon = builtInAppIcon();
         for (const int size : {48, 128, 256}) {
             QVERIFY(!committedIcon(size).isNull());
             QCOMPARE(imageOf(icon, size), committedIcon(size));
         }
-        QCOMPARE(imageOf(ui::appIcon()), committedIcon(48));
+        QCOMPARE(imageOf(appIcon()), committedIcon(48));
     }
 
     void everyWindowCarriesIt() {
@@ -108,7 +108,7 @@ private Q_SLOTS:
         const QString themeName = QIcon::themeName();
         QIcon::setThemeSearchPaths({themes.path()});
         QIcon::setThemeName(QStringLiteral("desktop"));
-        const QImage fromTheme = imageOf(ui::appIcon());
+        const QImage fromTheme = imageOf(appIcon());
         QIcon::setThemeName(themeName);
         QIcon::setThemeSearchPaths({emptyThemes_.path()});
         QCOMPARE(fromTheme.pixelColor(24, 24), QColor(Qt::red));
@@ -118,7 +118,7 @@ private:
     // As the program starts: the icon follows the main window's first frame.
     static void startWithIcon() {
         StartProgram();
-        ui::setAppIconAfterFirstFrame(window(WindowId::Form1));
+        setAppIconAfterFirstFrame(window(WindowId::Form1));
         QTRY_VERIFY(!QApplication::windowIcon().isNull());
         QVERIFY(QTest::qWaitForWindowActive(&window(WindowId::Form1)));
     }

@@ -1,7 +1,12 @@
 #include "core/Program.h"
 
 #include "core/AppIcon.h"
+#include "core/DisplayLoss.h"
+#include "core/ForeignDestroy.h"
+#include "core/ProcessLimits.h"
 #include "core/ProgramState.h"
+#include "core/SessionEnd.h"
+#include "core/UnworkableSettings.h"
 #include "core/WindowSystem.h"
 #include "ui/MessageBox.h"
 #include "ui/Window.h"
@@ -9,6 +14,8 @@
 
 #include <QApplication>
 #include <QStringList>
+
+#include <cstring>
 
 namespace {
 
@@ -24,8 +31,14 @@ void endProcess() {
 
 QString argumentText(int argc, const char* const* argv) {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
+        // A session manager's own: it restarts a program with "-session ID".
+        if (std::strcmp(argv[i], "-session") == 0 && i + 1 < argc) {
+            ++i;
+            continue;
+        }
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
     return arguments.join(QLatin1Char(' '));
 }
 
@@ -35,6 +48,9 @@ QString Command() {
 
 int runProgram(int argc, char* argv[], WindowFactory makeWindow,
                const std::function<void()>& started) {
+    secureStandardStreams();
+    checkResourceLimits();
+    refuseUnworkableSettings();
     programState().command = argumentText(argc, argv);
     programState().makeWindow = std::move(makeWindow);
 
@@ -49,6 +65,9 @@ int runProgram(int argc, char* argv[], WindowFactory makeWindow,
     // icon. X11 goes by WM_CLASS "vorlakin", which the entry's StartupWMClass names.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLAKIN_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
+    endOnLostDisplay();
+    const ForeignDestroy foreignDestroy;
+    const SessionEnd sessionEnd(application.get());
 
     StartProgram();
     setAppIconAfterFirstFrame(window(WindowId::Form1));

@@ -9,7 +9,8 @@
 class QWidget;
 
 // The argument text of the command line: the arguments after the program name, joined by
-// single blanks. Empty when there are none.
+// single blanks, less any "-session ID" that a session manager restarting the game added.
+// Empty when there are none.
 QString argumentText(int argc, const char* const* argv);
 
 // The argument text of this run, as New Game puts it into the command box.

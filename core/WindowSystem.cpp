@@ -146,6 +146,11 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
                          QByteArray(context.category), text});
 }
 
+bool isWaylandFailure(const QString& text) {
+    return text.startsWith(QLatin1String("Failed to create wl_display")) ||
+           text.contains(QLatin1String("platform plugin \"wayland"));
+}
+
 // The cases that the environment alone decides, caught before Qt prints anything of its own.
 void checkEnvironment() {
     const QString platform = variable("QT_QPA_PLATFORM");
@@ -177,6 +182,9 @@ std::unique_ptr<QApplication> openWindowSystem(int& argc, char** argv) {
     qInstallMessageHandler(previous);
     const std::lock_guard lock(heldMutex);
     for (const HeldMessage& held : std::as_const(heldMessages)) {
+        // A Wayland that did not answer is no news once X11 has started in its place.
+        if (isWaylandFailure(held.text))
+            continue;
         const QMessageLogContext context(orNull(held.file), held.line, orNull(held.function),
                                          orNull(held.category));
         qt_message_output(held.type, context, held.text);

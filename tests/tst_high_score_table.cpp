@@ -10,6 +10,7 @@
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/TextBox.h"
+#include "ui/accessible/Announcer.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -129,10 +130,22 @@ private Q_SLOTS:
         auto* window = QAccessible::queryAccessibleInterface(&theForm2());
         QCOMPARE(window->role(), QAccessible::Window);
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Form2"));
-        // Only OK takes the focus, so the window itself tells the scores.
-        QCOMPARE(window->text(QAccessible::Description),
-                 QStringLiteral("High Score 1: 1000, High Score 2: 800, High Score 3: 600, "
-                                "High Score 4 400, High Score 5: 200"));
+        // Only OK takes the focus, so the window itself tells the scores, in one line (one
+        // braille flash), each time it opens.
+        const QStringList table{
+            QStringLiteral("High Score 1: 1000, High Score 2: 800, High Score 3: 600, "
+                           "High Score 4 400, High Score 5: 200")};
+        QTRY_COMPARE(ui::Announcer::of(theForm2()).spokenLines(), table);
+        const int times = ui::Announcer::of(theForm2()).announcementCount();
+        QCOMPARE(window->text(QAccessible::Description), QString());
+        clickButton(theForm2(), "Command1");
+        modVariables.HighScore4 = 450;
+        openTable();
+        QTRY_COMPARE(ui::Announcer::of(theForm2()).announcementCount(), times + 1);
+        QVERIFY(ui::Announcer::of(theForm2())
+                    .spokenLines()
+                    .value(0)
+                    .contains(QStringLiteral("High Score 4 450")));
         QCOMPARE(QAccessible::queryAccessibleInterface(theForm2().valueLabels[0])
                      ->text(QAccessible::Name),
                  QStringLiteral("1000"));

@@ -17,6 +17,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
 Form1& form() {
@@ -43,6 +45,24 @@ const QList<MenuRow> kMenuTree{
     {"Help", "mnuAboutThisGame", "About This game", QKeySequence(Qt::CTRL | Qt::Key_A)},
     {"Debug", "mnuShowRoom", "Show Room", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1)},
 };
+
+// WCAG contrast of two colours.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& colour) {
+        const auto channel = [](double value) {
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+               0.0722 * channel(colour.blueF());
+    };
+    const double first = luminance(a) + 0.05;
+    const double second = luminance(b) + 0.05;
+    return std::max(first, second) / std::min(first, second);
+}
+
+QColor pixel(QWidget* widget, QPoint at) {
+    return widget->grab().toImage().pixelColor(at);
+}
 
 void pressSequence(const QKeySequence& sequence) {
     const QKeyCombination combination = sequence[0];
@@ -307,6 +327,45 @@ private Q_SLOTS:
         auto* go = QAccessible::queryAccessibleInterface(form().Command1);
         QCOMPARE(go->role(), QAccessible::Button);
         QCOMPARE(go->text(QAccessible::Name), QStringLiteral("GO"));
+    }
+
+    // On the black game area: the command box's frame, focused or not, and GO's focus ring
+    // stand out at least 3:1; text selected in the box at least 4.5:1.
+    void theCommandBoxAndGoStandOutAgainstBlack() {
+        const QColor black(Qt::black);
+        ui::TextBox* box = form().Text1;
+        const QPoint frameOfBox(0, box->height() / 2);
+        QVERIFY(box->hasFocus());
+        QVERIFY(contrast(pixel(box, frameOfBox), black) >= 3);
+        QVERIFY(contrast(pixel(box, frameOfBox + QPoint(1, 0)), black) >= 3); // thicker
+        QVERIFY(contrast(pixel(box, frameOfBox + QPoint(2, 0)), black) < 1.5);
+
+        ui::Button* go = form().Command1;
+        go->setFocus();
+        QVERIFY(contrast(pixel(box, frameOfBox), black) >= 3);
+        QVERIFY(contrast(pixel(box, frameOfBox + QPoint(1, 0)), black) < 1.5);
+        // Two colours: one stands out against the black around, the other against the face.
+        const QColor face = pixel(go, QPoint(go->width() / 2, 5));
+        for (const QPoint edge : {QPoint(0, go->height() / 2), QPoint(go->width() / 2, 0)})
+            QVERIFY(contrast(pixel(go, edge), black) >= 3);
+        QVERIFY(contrast(pixel(go, QPoint(2, go->height() / 2)), face) >= 3);
+
+        box->setFocus();
+        box->selectAll();
+        const QImage selected = box->grab().toImage();
+        QHash<QRgb, int> counts;
+        QColor darkest(Qt::white);
+        for (int x = 6; x < 50; ++x) {
+            for (int y = box->height() / 2 - 3; y <= box->height() / 2 + 3; ++y) {
+                const QColor colour = selected.pixelColor(x, y);
+                ++counts[colour.rgb()];
+                if (colour.lightnessF() < darkest.lightnessF())
+                    darkest = colour;
+            }
+        }
+        const QRgb behindSelection = std::max_element(counts.cbegin(), counts.cend()).key();
+        QVERIFY(contrast(QColor(behindSelection), darkest) >= 4.5);
+        QVERIFY(contrast(QColor(behindSelection), black) >= 4.5);
     }
 };
 

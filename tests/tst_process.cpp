@@ -212,6 +212,15 @@ private Q_SLOTS:
         QCOMPARE(commandBoxAfterNewGame(run), arguments.join(QLatin1Char(' ')));
     }
 
+    void sessionManagersArgumentsAreLeftOut() {
+        // How a session manager restarts a program; a lone "-session" at the end is the player's.
+        const Run run = runProbe("new-game", {QStringLiteral("take"), QStringLiteral("-session"),
+                                              QStringLiteral("10d0e2a0c7000170_1"),
+                                              QStringLiteral("lamp"), QStringLiteral("-session")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(commandBoxAfterNewGame(run), QStringLiteral("take lamp -session"));
+    }
+
     void bytesThatAreNotUtf8DoNoHarm() {
         const Run run = runProbe("new-game", QStringLiteral("/bin/sh"),
                                  {QStringLiteral("-c"),

@@ -11,14 +11,18 @@
 #include "forms/scores/Form3.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
+#include "ui/MessageBox.h"
 #include "ui/TextBox.h"
 #include "ui/accessible/Announcer.h"
 #include "ui/accessible/ReadingPolicy.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -115,27 +119,125 @@ private Q_SLOTS:
         QCOMPARE(told().times, before + 2);
     }
 
+    // The tree holds what the events speak of: the status area is the window's last child, each
+    // notification has its text in a label (braille is made of that label, never of the name),
+    // and they are showing while their window is.
     void notificationsSitInAStatusAreaOfTheWindow() {
         theForm1().mnuCharacters_Click();
         settle();
+        auto* window = QAccessible::queryAccessibleInterface(&theForm1());
         auto* area = QAccessible::queryAccessibleInterface(&ui::Announcer::of(theForm1()));
         QCOMPARE(area->role(), QAccessible::StatusBar);
         QCOMPARE(area->parent()->object(), &theForm1());
+        QCOMPARE(window->child(window->childCount() - 1), area);
+        QCOMPARE(window->indexOfChild(area), window->childCount() - 1);
+        QCOMPARE(window->child(0)->object(), theForm1().clientArea());
+        QVERIFY(!area->state().invisible);
         QStringList said;
         for (int i = 0; i < area->childCount(); ++i) {
             auto* notification = area->child(i);
             QCOMPARE(notification->role(), QAccessible::Notification);
-            QVERIFY(notification->state().invisible);
-            QCOMPARE(notification->parent()->object(), area->object());
+            QVERIFY(!notification->state().invisible);
+            QCOMPARE(notification->parent(), area);
             QCOMPARE(area->indexOfChild(notification), i);
-            said.append(notification->text(QAccessible::Name));
+            QCOMPARE(notification->text(QAccessible::Name), QString());
+            QCOMPARE(notification->childCount(), 1);
+            auto* label = notification->child(0);
+            QCOMPARE(label->role(), QAccessible::StaticText);
+            QCOMPARE(label->parent(), notification);
+            QCOMPARE(notification->indexOfChild(label), 0);
+            QCOMPARE(label->childCount(), 0);
+            said.append(label->text(QAccessible::Name));
         }
         QCOMPARE(said, linesOf(TextPages::characters()));
         // A shorter page leaves no line of the longer one behind.
         theForm1().mnuAboutThisGame_Click();
         settle();
         QCOMPARE(area->childCount(), 1);
-        QCOMPARE(area->child(0)->text(QAccessible::Name), TextPages::about());
+        QCOMPARE(area->child(0)->child(0)->text(QAccessible::Name), TextPages::about());
+        // Hidden with their window.
+        pressKey(Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitForWindowActive(&theForm2()));
+        QVERIFY(area->state().invisible && area->child(0)->state().invisible);
+    }
+
+    // Magnifiers follow the caret, which while typing sits after the last character.
+    void theCaretHasAPlaceAtTheEndOfTheText() {
+        auto* text = textOfBox(theForm1().Text1);
+        const int end = text->characterCount();
+        const QRect last = text->characterRect(end - 1);
+        const QRect caret = text->characterRect(end);
+        QVERIFY(!last.isEmpty());
+        QVERIFY(!caret.isEmpty());
+        QCOMPARE(caret.top(), last.top());
+        QCOMPARE(caret.height(), last.height());
+        QVERIFY(caret.left() >= last.right());
+        QVERIFY(text->characterRect(end + 1).isEmpty());
+        pressKey(Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitForWindowActive(&theForm3()));
+        auto* entry = textOfBox(theForm3().Text1);
+        QVERIFY(!entry->characterRect(entry->cursorPosition()).isEmpty());
+    }
+
+    // Run at scale 1 and at 2 (see CMakeLists.txt): extents are in the screen's own pixels.
+    void extentsAreInDevicePixels() {
+        const qreal scale = theForm1().devicePixelRatio();
+        const auto onScreen = [scale](QWidget* widget) {
+            const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+            return QRect(topLeft * scale, widget->size() * scale);
+        };
+        for (QWidget* widget :
+             std::initializer_list<QWidget*>{&theForm1(), theForm1().Text1, theForm1().Label1})
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->rect(), onScreen(widget));
+
+        auto* box = textOfBox(theForm1().Text1);
+        const QRect first = box->characterRect(0);
+        QVERIFY(onScreen(theForm1().Text1).contains(first));
+        // The text starts a few pixels in from the box's edge, not beyond it.
+        QVERIFY(first.left() - onScreen(theForm1().Text1).left() < 8 * scale);
+        QCOMPARE(box->offsetAtPoint(first.center()), 0);
+        auto* page = QAccessible::queryAccessibleInterface(theForm1().Label1)->textInterface();
+        const QRect character = page->characterRect(2);
+        QVERIFY(onScreen(theForm1().Label1).contains(character));
+        QCOMPARE(page->offsetAtPoint(character.center()), 2);
+
+        auto* menu = theForm1().findChild<QMenu*>(QStringLiteral("mnuGame"));
+        menu->popup(QPoint(10, 10));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        auto* item = QAccessible::queryAccessibleInterface(menu)->child(0);
+        const QRect inMenu = menu->actionGeometry(menu->actions().first());
+        QCOMPARE(item->rect(),
+                 QRect((menu->mapToGlobal(inMenu.topLeft())) * scale, inMenu.size() * scale));
+        menu->close();
+    }
+
+    // The refusal and every other message reach braille as the label of the box's button.
+    void aMessageLabelsItsButton() {
+        QString labelOfButton;
+        QStringList labelledByMessage;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            auto* button = QAccessible::queryAccessibleInterface(box->button(QMessageBox::Ok));
+            QCOMPARE(button->role(), QAccessible::Button);
+            QCOMPARE(button->text(QAccessible::Name), QStringLiteral("OK"));
+            for (const auto& [label, relation] : button->relations(QAccessible::Label))
+                labelOfButton += label->text(QAccessible::Name);
+            const QObjectList labels =
+                box->findChildren<QObject*>(QStringLiteral("qt_msgbox_label"));
+            for (const auto& [labelled, relation] :
+                 QAccessible::queryAccessibleInterface(labels.value(0))
+                     ->relations(QAccessible::Labelled))
+                labelledByMessage.append(labelled->text(QAccessible::Name));
+            QVERIFY(button->actionInterface()->actionNames().contains(
+                QAccessibleActionInterface::pressAction()));
+            button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        });
+        ui::showMessageBox(&theForm1(), QStringLiteral("Form3"),
+                           QStringLiteral("Enter a number, for example 750."));
+        QCOMPARE(labelOfButton, QStringLiteral("Enter a number, for example 750."));
+        QCOMPARE(labelledByMessage, QStringList{QStringLiteral("OK")});
     }
 
     void aMegabyteCommandLineIsToldInPart() {

@@ -6,9 +6,11 @@ cd "$(dirname "$0")/.."
 source tools/quietly.sh
 
 # The packaging checks validate the desktop entry, the metainfo and the manual page; the
-# screen reader test runs Orca on a private X server, session bus and window manager.
+# screen reader test runs Orca on a private X server, session bus and window manager; the
+# process test runs its own session manager, built on libSM.
 bash tools/install-deps.sh desktop-file-utils appstream man-db groff-base \
-    orca speech-dispatcher at-spi2-core python3-pyatspi dbus-x11 xvfb xauth xdotool openbox
+    orca speech-dispatcher at-spi2-core python3-pyatspi dbus-x11 xvfb xauth xdotool openbox \
+    pkg-config libsm-dev
 
 # CMakePresets.json: "ci" is "release" with warnings as errors.
 preset=release

@@ -3,6 +3,7 @@
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
+#include <QColor>
 #include <QPushButton>
 
 #include <functional>
@@ -20,6 +21,20 @@ public:
     Button(Window& window, const char* name, Twips geometry, Typeface face, const QString& caption);
 
     void onClick(std::function<void()> handler);
+
+    // For a button on a background of the game's own colours, against which the desktop's
+    // focus indicator (drawn for the desktop's window colour) can be faint: while the button
+    // has the focus, a ring of two colours runs round its edge, `outer` against the
+    // background and `inner` against the button's face, whichever colours the desktop gives
+    // that.
+    void setFocusRing(const QColor& outer, const QColor& inner);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor outerRing_;
+    QColor innerRing_;
 };
 
 } // namespace ui

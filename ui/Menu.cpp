@@ -21,7 +21,7 @@ QAction* Menu::addItem(const char* name, const QString& caption, const QKeySeque
     action->setObjectName(QString::fromLatin1(name));
     if (!accelerator.isEmpty()) {
         action->setShortcut(accelerator);
-        window_.registerMenuShortcut(accelerator);
+        window_.registerMenuShortcut(accelerator, *action);
     }
     QObject::connect(action, &QAction::triggered, menu_, [handler = std::move(handler)] {
         if (handler)

@@ -29,13 +29,19 @@ public:
     // well, where it would come twice or ahead of the window's caption.
     void editWhole();
 
+    // Beyond this length the cursor stops blinking: see holdCursorStillInLongText.
+    static constexpr qsizetype kSteadyCursorLength = 10000;
+
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void quietly(const std::function<void()>& change);
+    void holdCursorStillInLongText();
 
     Window& window_;
+    QObject* textControl_ = nullptr;
 };
 
 } // namespace ui

@@ -1,11 +1,16 @@
 #include "ui/Window.h"
 
 #include "ui/AccessibilityBridge.h"
+#include "ui/KeyPosition.h"
 #include "ui/Menu.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -44,12 +49,26 @@ void Window::setFrameCloseHandler(std::function<void()> handler) {
     frameCloseHandler_ = std::move(handler);
 }
 
-void Window::registerMenuShortcut(const QKeySequence& shortcut) {
-    menuShortcuts_.append(shortcut);
+void Window::registerMenuShortcut(const QKeySequence& shortcut, QAction& item) {
+    menuShortcuts_.append({shortcut, &item});
 }
 
 bool Window::isMenuShortcut(const QKeySequence& keys) const {
-    return menuShortcuts_.contains(keys);
+    return std::any_of(menuShortcuts_.cbegin(), menuShortcuts_.cend(),
+                       [&keys](const auto& entry) { return entry.first == keys; });
+}
+
+// A key reaches here when neither the shortcut map nor the focused control took it.
+void Window::keyPressEvent(QKeyEvent* event) {
+    const QKeySequence accelerator = acceleratorByKeyPosition(*event);
+    for (const auto& [shortcut, item] : std::as_const(menuShortcuts_)) {
+        if (!accelerator.isEmpty() && shortcut == accelerator && item->isEnabled()) {
+            event->accept();
+            item->trigger();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Window::announce(const QObject& source, const QString& text) {

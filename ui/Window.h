@@ -7,7 +7,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
+class QAction;
 class QMenuBar;
 
 namespace ui {
@@ -32,7 +34,7 @@ public:
     // Called instead of closing when the player closes the window through its frame.
     void setFrameCloseHandler(std::function<void()> handler);
 
-    void registerMenuShortcut(const QKeySequence& shortcut);
+    void registerMenuShortcut(const QKeySequence& shortcut, QAction& item);
     bool isMenuShortcut(const QKeySequence& keys) const;
 
     // Tells screen readers, once, about a change of `source` away from the focus.
@@ -40,13 +42,14 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* client_;
     QMenuBar* menuBar_ = nullptr;
     QList<Menu*> menus_;
-    QList<QKeySequence> menuShortcuts_;
+    QList<std::pair<QKeySequence, QAction*>> menuShortcuts_;
     std::function<void()> frameCloseHandler_;
 };
 

@@ -15,6 +15,8 @@ namespace {
 
 const QColor kLightGrey(0xE0, 0xE0, 0xE0);
 const QColor kBlack(Qt::black);
+// The command box's frame: 5.3:1 against the black around it.
+const QColor kGrey(0x80, 0x80, 0x80);
 
 } // namespace
 
@@ -31,7 +33,7 @@ void Form1::createControls() {
     Text1 = new ui::TextBox(*this, "Text1", {0, 0, 6855, 360}, Typeface::Fixedsys9,
                             QStringLiteral("Command"));
     Text1->setAccessibleName(QStringLiteral("Command"));
-    ui::setColours(*Text1, kLightGrey, kBlack);
+    ui::setFramedColours(*Text1, kLightGrey, kBlack, kGrey, kLightGrey);
 
     Label1 = new ui::Label(*this, "Label1", {0, 360, 8055, 6615}, Typeface::Fixedsys9,
                            TextPages::welcome());
@@ -43,6 +45,7 @@ void Form1::createControls() {
 
     Command1 = new ui::Button(*this, "Command1", {6840, 0, 1215, 375}, Typeface::MsSansSerif13_5,
                               QStringLiteral("GO"));
+    Command1->setFocusRing(kLightGrey, kBlack);
     Command1->raise();
 
     setTabOrder(Text1, Command1);

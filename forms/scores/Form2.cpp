@@ -72,6 +72,6 @@ void Form2::showScores() {
         table.append(titleLabels[row]->caption() + QLatin1Char(' ') + valueLabels[row]->caption());
     }
     // Only OK takes the focus, so a screen reader would not come across the scores by
-    // themselves: the window describes its table.
-    setAccessibleDescription(table.join(QStringLiteral(", ")));
+    // themselves: the window tells them, in one line, which a braille display shows whole.
+    announce(*this, table.join(QStringLiteral(", ")));
 }

@@ -80,13 +80,20 @@ SPEECH = re.compile(
 KEY_ECHO = re.compile(r"' \{[^{}]*\}\s*$")
 
 
+# What Orca puts on the braille display, whether or not one is attached.
+BRAILLE = re.compile(r"BRAILLE LINE:  '(.*)'\s*$", re.S)
+
+
 class Utterance:
-    def __init__(self, text, key_echo=False):
+    """Something Orca said, or (braille=True) a line it showed on the braille display."""
+
+    def __init__(self, text, key_echo=False, braille=False):
         self.text = normalise(text)
         self.key_echo = key_echo
+        self.braille = braille
 
     def __str__(self):
-        return ("(key) " if self.key_echo else "") + self.text
+        return ("(key) " if self.key_echo else "(braille) " if self.braille else "") + self.text
 
 
 class MissingTools(Exception):
@@ -372,6 +379,10 @@ class Session:
 
     def _take(self, record):
         record = record.replace("\n" + " " * 18, "\n").rstrip("\n")
+        braille = BRAILLE.match(record)
+        if braille:
+            self.utterances.append(Utterance(braille.group(1), braille=True))
+            return
         if not record.startswith("SPEECH OUTPUT: '"):
             return
         match = SPEECH.match(record)
@@ -398,7 +409,7 @@ class Session:
         wanted = normalise(text)
         deadline = time.monotonic() + timeout
         while True:
-            if wanted in " ".join(u.text for u in self.said_since(mark)):
+            if wanted in " ".join(u.text for u in self.said_since(mark) if not u.braille):
                 return True
             if time.monotonic() >= deadline:
                 return False

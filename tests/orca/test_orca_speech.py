@@ -34,12 +34,22 @@ CHARACTERS = [
 FIRST = "Enter the first high score."
 SECOND = "Enter the second high score."
 NOT_A_NUMBER = "Enter a number, for example 750."
+TABLE = ("High Score 1: 1000, High Score 2: 800, High Score 3: 600, High Score 4 400, "
+         "High Score 5: 200")
 
 # Orca may take a while on a busy machine; a step that still lacks something ends only after
 # this much silence.
 SILENCE_WHEN_MISSING = 5.0
 SILENCE_WHEN_MET = 0.8
 STEP_LIMIT = 30.0
+
+
+def spoken(utterances):
+    return [u for u in utterances if not u.braille]
+
+
+def shown(utterances):
+    return [u.text for u in utterances if u.braille]
 
 
 class Phrase:
@@ -50,7 +60,7 @@ class Phrase:
         self.pattern = re.compile(r"(?<!\w)%s(?!\w)" % re.escape(" ".join(text.split())))
 
     def met(self, utterances):
-        return bool(self.pattern.search(" ".join(u.text for u in utterances)))
+        return bool(self.pattern.search(" ".join(u.text for u in spoken(utterances))))
 
     def __str__(self):
         return repr(self.text)
@@ -60,7 +70,8 @@ class Whole(Phrase):
     """Said as an utterance of its own: a text box's whole contents, not a prefix of them."""
 
     def met(self, utterances):
-        return any(re.sub(r"( selected)?[. ]*$", "", u.text) == self.text for u in utterances)
+        return any(re.sub(r"( selected)?[. ]*$", "", u.text) == self.text
+                   for u in spoken(utterances))
 
     def __str__(self):
         return "%r on its own" % self.text
@@ -70,7 +81,7 @@ class Once(Phrase):
     """Said exactly once: a page is not read twice for one command."""
 
     def met(self, utterances):
-        return len(self.pattern.findall(" ".join(u.text for u in utterances))) == 1
+        return len(self.pattern.findall(" ".join(u.text for u in spoken(utterances)))) == 1
 
     def __str__(self):
         return "%r once" % self.text
@@ -80,7 +91,8 @@ class First(Phrase):
     """Said first, before anything else: a window's caption before what is in it."""
 
     def met(self, utterances):
-        return bool(utterances) and bool(self.pattern.search(utterances[0].text))
+        said = spoken(utterances)
+        return bool(said) and bool(self.pattern.search(said[0].text))
 
     def __str__(self):
         return "%r first" % self.text
@@ -93,7 +105,7 @@ class Lines:
         self.lines = lines
 
     def met(self, utterances):
-        said = [" ".join(u.text.split()) for u in utterances]
+        said = [" ".join(u.text.split()) for u in spoken(utterances)]
         try:
             at = [said.index(line) for line in self.lines]
         except ValueError:
@@ -104,19 +116,49 @@ class Lines:
         return "%d lines, one utterance each, in order" % len(self.lines)
 
 
+class Braille:
+    """Shown on the braille display, exactly once: a line of its own (a flashed message), or a
+    part of a line matching `around` (a regular expression in which {} stands for the text)."""
+
+    def __init__(self, text, around="^{}$"):
+        self.text = text
+        self.pattern = re.compile(around.format(re.escape(" ".join(text.split()))))
+
+    def met(self, utterances):
+        return len([line for line in shown(utterances) if self.pattern.search(line)]) == 1
+
+    def __str__(self):
+        return "%r on the braille display once" % self.text
+
+
+class BrailleBox(Braille):
+    """The command box's braille line (its label, its text, and the "$l" Orca ends a text box's
+    line with) showing this text, at least once."""
+
+    def __init__(self, text):
+        self.text = text
+        self.pattern = re.compile(r"(^| )Command %s\$l$" % (re.escape(text + " ") if text else ""))
+
+    def met(self, utterances):
+        return any(self.pattern.search(line) for line in shown(utterances))
+
+    def __str__(self):
+        return "the command box's braille line showing %r" % self.text
+
+
 FLOWS = {
     "start-up": [
-        (None, [Phrase("Adventure Game"), Whole("Command"), Phrase(WELCOME)]),
+        (None, [Phrase("Adventure Game"), Whole("Command"), Phrase(WELCOME), Braille(WELCOME)]),
     ],
     "pages": [
-        ("key ctrl+h", [Once(HOW_TO_PLAY)]),
-        ("key ctrl+a", [Once(ABOUT)]),
-        ("key ctrl+a", [Once(ABOUT)]),
+        ("key ctrl+h", [Once(HOW_TO_PLAY), Braille(HOW_TO_PLAY, "^{}")]),
+        ("key ctrl+a", [Once(ABOUT), Braille(ABOUT)]),
+        ("key ctrl+a", [Once(ABOUT), Braille(ABOUT)]),
         # The menus by keyboard: each item with its keys, and a page line by line.
         ("key alt", [Phrase("Game")]),
         ("key Down", [Phrase("New Game F2")]),
         ("key Up", [Phrase("Characters")]),
-        ("key Return", [Lines(CHARACTERS)]),
+        ("key Return", [Lines(CHARACTERS)] + [Braille(line) for line in CHARACTERS]),
         # Read again line by line in flat review, from the top of the window.
         ("key Insert+KP_Home", [Phrase("Game Help Debug")]),
         ("key KP_Page_Up", [Phrase("Command GO")]),
@@ -125,12 +167,14 @@ FLOWS = {
         ("key KP_Subtract", [Phrase("Leaving flat review")]),
     ],
     "show room": [
-        ("key ctrl+shift+F1", [Whole("0")]),
-        ("key F2", [Once(WELCOME), Whole("blank")]),
+        ("key ctrl+shift+F1", [Whole("0"), BrailleBox("0")]),
+        ("key F2", [Once(WELCOME), Whole("blank"), Braille(WELCOME), BrailleBox("")]),
+        ("key ctrl+shift+F1", [Whole("0"), BrailleBox("0")]),
     ],
     "table": [
         ("key ctrl+c", [Phrase("Form2")] + [Phrase(s) for s in ("1000", "800", "600", "400",
-                                                                  "200")]),
+                                                                  "200")]
+         + [Braille(TABLE)]),
         ("key Return", [Phrase("Adventure Game")]),
     ],
     "entry": [
@@ -138,7 +182,7 @@ FLOWS = {
         ("type 950", []),
         ("key Tab space", [Phrase(SECOND), Whole("950")]),
         ("type abc", []),
-        ("key Tab space", [Phrase(NOT_A_NUMBER)]),
+        ("key Tab space", [Phrase(NOT_A_NUMBER), Braille(NOT_A_NUMBER, r"(^| ){} OK push button$")]),
         ("key Return", [First("Form3"), Phrase(SECOND), Whole("abc")]),
     ],
 }

@@ -1,5 +1,7 @@
 #include "ui/accessible/AccessibleLabel.h"
 
+#include "ui/accessible/DevicePixels.h"
+
 #include <QLabel>
 #include <QTextLine>
 
@@ -98,11 +100,16 @@ QRect AccessibleLabel::characterRect(int offset) const {
     QRect rect =
         QRectF(topLeft, QSizeF(std::max<qreal>(right - left, 1), line.height())).toAlignedRect();
     rect.moveTopLeft(label()->mapToGlobal(rect.topLeft()));
-    return rect;
+    return toDevicePixels(rect, *label());
+}
+
+QRect AccessibleLabel::rect() const {
+    return toDevicePixels(QAccessibleWidget::rect(), *widget());
 }
 
 int AccessibleLabel::offsetAtPoint(const QPoint& point) const {
-    const QPointF inLayout = label()->mapFromGlobal(point) - label()->contentsRect().topLeft();
+    const QPointF inLayout = label()->mapFromGlobal(fromDevicePixels(point, *label())) -
+                             label()->contentsRect().topLeft();
     const QTextLayout& shown = layout();
     for (int i = 0; i < shown.lineCount(); ++i) {
         const QTextLine line = shown.lineAt(i);

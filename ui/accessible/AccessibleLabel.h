@@ -20,6 +20,7 @@ public:
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text kind) const override;
     using AccessibleLines::text;
+    QRect rect() const override;
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override;
 

@@ -1,5 +1,7 @@
 #include "ui/accessible/AccessibleMenuItem.h"
 
+#include "ui/accessible/DevicePixels.h"
+
 #include <QAction>
 #include <QMenu>
 
@@ -78,7 +80,7 @@ QRect AccessibleMenuItem::rect() const {
     if (!isValid())
         return QRect();
     const QRect inMenu = menu_->actionGeometry(action_);
-    return inMenu.translated(menu_->mapToGlobal(QPoint(0, 0)));
+    return toDevicePixels(inMenu.translated(menu_->mapToGlobal(QPoint(0, 0))), *menu_);
 }
 
 QAccessible::Role AccessibleMenuItem::role() const {

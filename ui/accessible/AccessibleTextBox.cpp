@@ -1,5 +1,7 @@
 #include "ui/accessible/AccessibleTextBox.h"
 
+#include "ui/accessible/DevicePixels.h"
+
 #include <QFontMetrics>
 #include <QLineEdit>
 
@@ -43,6 +45,10 @@ QAccessible::State AccessibleTextBox::state() const {
         state.editable = true;
     state.selectableText = true;
     return state;
+}
+
+QRect AccessibleTextBox::rect() const {
+    return toDevicePixels(QAccessibleWidget::rect(), *widget());
 }
 
 void AccessibleTextBox::selection(int selectionIndex, int* startOffset, int* endOffset) const {
@@ -98,16 +104,21 @@ std::pair<int, int> AccessibleTextBox::lineSpan(int line) const {
 }
 
 QRect AccessibleTextBox::characterRect(int offset) const {
-    const QString character = text(offset, offset + 1);
-    if (character.isEmpty())
+    if (offset < 0 || offset > characterCount())
         return QRect();
+    // At the end there is no character, but that is where the caret is while typing and where
+    // the next character goes: a magnifier following the caret needs a place there too.
+    const QString character =
+        offset < characterCount() ? text(offset, offset + 1) : QStringLiteral(" ");
     // Measured from the caret, whose place already takes the box's margins and scrolling in.
     // Far from it, where nothing is shown, the width of the measured part stands for the rest,
     // so that a megabyte of text is not measured for one character.
     const QFontMetrics metrics(box()->font());
     const QString contents = box()->text();
     const int caret = box()->cursorPosition();
-    const int caretX = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    // The box's cursor rectangle is wider than the caret by the same amount on either side.
+    const QRect cursor = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int caretX = cursor.left() + cursor.width() / 2;
     const auto advance = [&](int from, int to) {
         constexpr int kMeasured = 1000;
         const int length = to - from;
@@ -120,11 +131,11 @@ QRect AccessibleTextBox::characterRect(int offset) const {
     QRect rect(caretX + shift, (box()->height() - metrics.height()) / 2,
                metrics.horizontalAdvance(character), metrics.height());
     rect.moveTopLeft(box()->mapToGlobal(rect.topLeft()));
-    return rect;
+    return toDevicePixels(rect, *box());
 }
 
 int AccessibleTextBox::offsetAtPoint(const QPoint& point) const {
-    return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    return box()->cursorPositionAt(box()->mapFromGlobal(fromDevicePixels(point, *box())));
 }
 
 void AccessibleTextBox::scrollToSubstring(int startIndex, int endIndex) {

@@ -24,6 +24,7 @@ public:
     using AccessibleLines::text;
     void setText(QAccessible::Text kind, const QString& text) override;
     QAccessible::State state() const override;
+    QRect rect() const override;
 
     // QAccessibleTextInterface
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;

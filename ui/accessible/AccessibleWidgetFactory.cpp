@@ -5,21 +5,22 @@
 #include "ui/Window.h"
 #include "ui/accessible/AccessibleLabel.h"
 #include "ui/accessible/AccessibleMenuItem.h"
+#include "ui/accessible/AccessibleMessageButton.h"
 #include "ui/accessible/AccessibleTextBox.h"
+#include "ui/accessible/AccessibleWindow.h"
 #include "ui/accessible/AnnouncementTransport.h"
 #include "ui/accessible/ScreenReaderBridge.h"
 
-#include <QAccessibleWidget>
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
+#include <QMessageBox>
 
 namespace ui {
 
 QAccessibleInterface* accessibleWidgetInterface(const QString&, QObject* object) {
-    // A plain top-level QWidget reaches screen readers as a filler; these are windows, and a
-    // screen reader announces a window's caption only when it knows that.
     if (auto* window = qobject_cast<Window*>(object))
-        return new QAccessibleWidget(window, QAccessible::Window);
+        return new AccessibleWindow(window);
     if (auto* box = qobject_cast<TextBox*>(object))
         return new AccessibleTextBox(box);
     if (auto* label = qobject_cast<Label*>(object))
@@ -28,6 +29,11 @@ QAccessibleInterface* accessibleWidgetInterface(const QString&, QObject* object)
     if (auto* item = qobject_cast<QAction*>(object)) {
         if (auto* menu = qobject_cast<QMenu*>(item->parent()); menu && item != menu->menuAction())
             return new AccessibleMenuItem(menu, item);
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+        // Made as the box is, before its message can name the button.
+        if (qobject_cast<QMessageBox*>(button->window()))
+            return new AccessibleMessageButton(button);
     }
     return AnnouncementTransport::accessibleInterface(object);
 }

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QStringList>
+#include <QWidget>
 
 namespace ui {
 
@@ -34,7 +35,7 @@ QAccessibleInterface* AnnouncementTransport::accessibleInterface(QObject*) {
 // "notification" in a status bar.
 namespace {
 
-// One line of an announcement.
+// One line of an announcement, and the text it shows.
 class SpokenLine : public QObject {
     Q_OBJECT
 
@@ -43,6 +44,18 @@ public:
     QString text;
 };
 
+class SpokenText : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+};
+
+// The announcer is the status area, its lines are the notifications in it, and each line has
+// a label that holds its text. Orca speaks a notification when it is shown, leaving out the word
+// "notification" in a status bar, and flashes it on a braille display; that flash is made of
+// the notification's labels, never of its name, so the text is in the label alone (with the
+// name too, the label would be taken for a repeat of it and left out).
 class AccessibleAnnouncement : public QAccessibleObject {
 public:
     AccessibleAnnouncement(QObject* object, QAccessible::Role role)
@@ -52,33 +65,42 @@ public:
         return QAccessible::queryAccessibleInterface(object()->parent());
     }
     QAccessibleInterface* child(int index) const override {
-        const QObjectList& lines = object()->children();
-        if (role_ != QAccessible::StatusBar || index < 0 || index >= lines.size())
+        const QObjectList& children = object()->children();
+        if (index < 0 || index >= childCount())
             return nullptr;
-        return QAccessible::queryAccessibleInterface(lines.at(index));
+        return QAccessible::queryAccessibleInterface(children.at(index));
     }
     int childCount() const override {
-        return role_ == QAccessible::StatusBar ? static_cast<int>(object()->children().size()) : 0;
+        return role_ == QAccessible::StaticText ? 0 : static_cast<int>(object()->children().size());
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        if (role_ != QAccessible::StatusBar || !child)
+        if (!child || childCount() == 0)
             return -1;
         return static_cast<int>(object()->children().indexOf(child->object()));
     }
     QString text(QAccessible::Text kind) const override {
-        if (role_ == QAccessible::Notification && kind == QAccessible::Name)
-            return static_cast<SpokenLine*>(object())->text;
+        if (role_ == QAccessible::StaticText && kind == QAccessible::Name)
+            return static_cast<SpokenLine*>(object()->parent())->text;
         return QString();
     }
     QAccessible::Role role() const override { return role_; }
+    // Shown while their window is: the events say the lines become showing. They are never
+    // drawn, so they take no room on the screen.
     QAccessible::State state() const override {
         QAccessible::State state;
-        state.invisible = true;
+        const QWidget* window = windowOf(object());
+        state.invisible = !window || !window->isVisible();
         return state;
     }
     QRect rect() const override { return QRect(); }
 
 private:
+    static const QWidget* windowOf(const QObject* object) {
+        while (object && !object->isWidgetType())
+            object = object->parent();
+        return static_cast<const QWidget*>(object);
+    }
+
     QAccessible::Role role_;
 };
 
@@ -91,10 +113,19 @@ AnnouncementTransport::~AnnouncementTransport() = default;
 
 void AnnouncementTransport::send(const QStringList& lines) {
     // Exactly one notification a line: a shorter announcement leaves none of a longer one.
-    while (lines_.size() < lines.size())
-        lines_.append(new SpokenLine(&announcer_));
-    while (lines_.size() > lines.size())
-        delete lines_.takeLast();
+    while (lines_.size() < lines.size()) {
+        auto* line = new SpokenLine(&announcer_);
+        new SpokenText(line);
+        lines_.append(line);
+        QAccessibleEvent created(line, QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&created);
+    }
+    while (lines_.size() > lines.size()) {
+        QObject* line = lines_.takeLast();
+        QAccessibleEvent destroyed(line, QAccessible::ObjectDestroyed);
+        QAccessible::updateAccessibility(&destroyed);
+        delete line;
+    }
     for (qsizetype i = 0; i < lines_.size(); ++i)
         static_cast<SpokenLine*>(lines_[i])->text = lines[i];
     for (QObject* line : std::as_const(lines_)) {
@@ -108,6 +139,8 @@ QAccessibleInterface* AnnouncementTransport::accessibleInterface(QObject* object
         return new AccessibleAnnouncement(object, QAccessible::StatusBar);
     if (qobject_cast<SpokenLine*>(object))
         return new AccessibleAnnouncement(object, QAccessible::Notification);
+    if (qobject_cast<SpokenText*>(object))
+        return new AccessibleAnnouncement(object, QAccessible::StaticText);
     return nullptr;
 }
 

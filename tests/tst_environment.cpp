@@ -1,0 +1,356 @@
+// The real program in surroundings that go wrong: a display that goes away under each window, a
+// window destroyed by another client, the end of the desktop session, a closed or broken
+// stderr, a huge command box left idle, and settings it cannot run with.
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// An X server of the test's own, on a display that it picks itself.
+class XServer {
+public:
+    XServer() {
+        process_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                                QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                                                QStringLiteral("-screen"), QStringLiteral("0"),
+                                                QStringLiteral("1024x768x24")});
+        if (process_.waitForStarted() && process_.waitForReadyRead(20000))
+            display_ = QLatin1Char(':') + QString::fromLatin1(process_.readAll().trimmed());
+    }
+    ~XServer() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    bool running() const { return !display_.isEmpty(); }
+    QString display() const { return display_; }
+    void end() {
+        process_.terminate();
+        process_.waitForFinished();
+    }
+
+private:
+    QProcess process_;
+    QString display_;
+};
+
+// The probe (tests/ProgramProbe.cpp) with a script, on `display` or on Qt's offscreen platform.
+class Game {
+public:
+    explicit Game(const QByteArray& script, const QString& display = QString()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("VORLAKIN_PROBE"), QString::fromLatin1(script));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("SESSION_MANAGER"));
+        if (display.isEmpty()) {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        } else {
+            environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            environment.insert(QStringLiteral("DISPLAY"), display);
+        }
+        process_.setProcessEnvironment(environment);
+    }
+    // Starts the probe, or `wrapper` with the probe's path as its first argument.
+    void start(const QStringList& arguments = {}, const QString& wrapper = QString()) {
+        if (wrapper.isEmpty())
+            process_.start(QStringLiteral(VORLAKIN_PROBE), arguments);
+        else
+            process_.start(wrapper, QStringList{QStringLiteral(VORLAKIN_PROBE)} + arguments);
+    }
+    ~Game() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    QProcess& process() { return process_; }
+    void setEnvironment(const QString& name, const QString& value) {
+        QProcessEnvironment environment = process_.processEnvironment();
+        environment.insert(name, value);
+        process_.setProcessEnvironment(environment);
+    }
+    QByteArray output() {
+        output_ += process_.readAllStandardOutput();
+        return output_;
+    }
+    // The native ids of the main window and of the window the script has shown.
+    QStringList readyWindows() {
+        for (const QByteArray& line : output().split('\n')) {
+            if (line.startsWith("ready "))
+                return QString::fromLatin1(line).split(QLatin1Char(' ')).mid(1);
+        }
+        return {};
+    }
+    bool ended() const { return process_.state() == QProcess::NotRunning; }
+    QString error() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
+
+private:
+    QTemporaryDir runtime_;
+    QProcess process_;
+    QByteArray output_;
+};
+
+bool xdotool(const QString& display, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("xdotool"), arguments);
+    return process.waitForFinished() && process.exitCode() == 0;
+}
+
+// Outside CI a missing tool skips the test; in CI it fails it.
+#define REQUIRE_TOOL(available, what)                                                              \
+    do {                                                                                           \
+        if (!(available)) {                                                                        \
+            if (qEnvironmentVariableIsSet("CI"))                                                   \
+                QFAIL(what " is not installed");                                                   \
+            QSKIP(what " is not installed");                                                       \
+        }                                                                                          \
+    } while (false)
+
+bool installed(const char* program) {
+    return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
+}
+
+// CPU time (user and system) the process has used, in clock ticks.
+long long cpuTicks(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = stat.readAll().split(')').value(1).split(' ');
+    // After the name: state is field 3, utime 14 and stime 15.
+    return fields.value(12).toLongLong() + fields.value(13).toLongLong();
+}
+
+} // namespace
+
+class EnvironmentTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void displayGoesAway_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<bool>("serverEnds");
+        for (const char* script : {"main", "table", "entry", "message"}) {
+            QTest::addRow("%s, X server ends", script) << QByteArray(script) << true;
+            QTest::addRow("%s, connection cut", script) << QByteArray(script) << false;
+        }
+    }
+
+    void displayGoesAway() {
+        QFETCH(QByteArray, script);
+        QFETCH(bool, serverEnds);
+        REQUIRE_TOOL(installed("Xvfb") && installed("xdotool"), "Xvfb or xdotool");
+        XServer server;
+        QVERIFY(server.running());
+        Game game(script, server.display());
+        game.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!game.readyWindows().isEmpty(), 30000);
+        if (serverEnds)
+            server.end();
+        else // as xkill does
+            QVERIFY(
+                xdotool(server.display(), {QStringLiteral("windowkill"), game.readyWindows()[1]}));
+        QTRY_VERIFY_WITH_TIMEOUT(game.ended(), 20000);
+        QCOMPARE(game.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.process().exitCode(), 1);
+        const QString cause = serverEnds ? QStringLiteral("the X server has ended.")
+                                         : QStringLiteral("the X server closed the game's "
+                                                          "connection (another program, such as "
+                                                          "xkill, asked it to).");
+        QCOMPARE(
+            game.error(),
+            QStringLiteral("vorlakin: lost the X display %1: %2\n").arg(server.display(), cause));
+    }
+
+    void otherClientDestroysAWindow_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<bool>("ends");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("main window") << QByteArray("main") << true << QByteArray();
+        QTest::newRow("message box")
+            << QByteArray("message") << false
+            << QByteArray("after message: Enter the first high score. / no number\n"
+                          "entry goes on\n");
+    }
+
+    void otherClientDestroysAWindow() {
+        QFETCH(QByteArray, script);
+        QFETCH(bool, ends);
+        QFETCH(QByteArray, after);
+        REQUIRE_TOOL(installed("Xvfb") && installed("xdotool"), "Xvfb or xdotool");
+        XServer server;
+        QVERIFY(server.running());
+        Game game(script, server.display());
+        game.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!game.readyWindows().isEmpty(), 30000);
+        QVERIFY(xdotool(server.display(), {QStringLiteral("windowclose"), game.readyWindows()[1]}));
+        if (ends) {
+            QTRY_VERIFY_WITH_TIMEOUT(game.ended(), 20000);
+            QCOMPARE(game.process().exitCode(), 0);
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(game.output().endsWith(after), 20000);
+            QVERIFY(!game.ended());
+        }
+        QCOMPARE(game.error(), QString());
+    }
+
+    void sessionEnds_data() {
+        QTest::addColumn<QByteArray>("script");
+        for (const char* script : {"main", "table", "entry", "message"})
+            QTest::newRow(script) << QByteArray(script);
+    }
+
+    void sessionEnds() {
+        QFETCH(QByteArray, script);
+        REQUIRE_TOOL(installed("Xvfb"), "Xvfb");
+        REQUIRE_TOOL(QByteArray(VORLAKIN_ENDING_SESSION).size() > 0,
+                     "libsm-dev (the test's session manager)");
+        XServer server;
+        QVERIFY(server.running());
+        Game game(script, server.display());
+        game.start({}, QStringLiteral(VORLAKIN_ENDING_SESSION));
+        QTRY_VERIFY_WITH_TIMEOUT(game.ended(), 60000);
+        const QByteArray output = game.output();
+        QVERIFY2(output.contains("restart hint 3\n"), output); // never
+        QVERIFY2(output.endsWith("status 0\n"), output);
+    }
+
+    void standardErrorClosedOrBroken_data() {
+        QTest::addColumn<bool>("broken");
+        QTest::newRow("closed") << false;
+        QTest::newRow("broken pipe") << true;
+    }
+
+    void standardErrorClosedOrBroken() {
+        QFETCH(bool, broken);
+        REQUIRE_TOOL(installed("Xvfb"), "Xvfb");
+        XServer server;
+        QVERIFY(server.running());
+        Game game("new-game", server.display());
+        // Every debug message on, so that the game writes to stderr from its first moment.
+        game.setEnvironment(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=true"));
+        game.process().setChildProcessModifier([broken] {
+            int ends[2];
+            if (broken && ::pipe(ends) == 0) {
+                ::close(ends[0]);
+                ::dup2(ends[1], STDERR_FILENO);
+                ::close(ends[1]);
+            } else {
+                ::close(STDERR_FILENO);
+            }
+            std::signal(SIGPIPE, SIG_DFL);
+        });
+        game.start({QStringLiteral("go")});
+        QTRY_VERIFY_WITH_TIMEOUT(game.ended(), 30000);
+        QCOMPARE(game.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.process().exitCode(), 0);
+        QCOMPARE(game.output(), QByteArray("2\n676f\n"));
+    }
+
+    void idleCostDoesNotGrowWithTheCommandLine() {
+        // About 2 MB: twelve arguments of the most Linux allows for one.
+        QStringList longLine;
+        for (int i = 0; i < 12; ++i)
+            longLine.append(QString(131071, QLatin1Char('v')));
+        long long idle[2] = {};
+        const QStringList lines[2] = {{QStringLiteral("go north")}, longLine};
+        for (int i = 0; i < 2; ++i) {
+            Game game("idle");
+            game.start(lines[i]);
+            QTRY_VERIFY_WITH_TIMEOUT(!game.readyWindows().isEmpty(), 60000);
+            QTest::qWait(2000); // New Game's repaint and the first blinks
+            const long long before = cpuTicks(game.process().processId());
+            QTest::qWait(3000);
+            idle[i] = cpuTicks(game.process().processId()) - before;
+            QVERIFY(idle[i] >= 0);
+        }
+        qInfo("CPU ticks in 3 s idle: short command line %lld, 2 MB command line %lld", idle[0],
+              idle[1]);
+        // Clock ticks are coarse and a short line may take none: a few count as nothing.
+        QVERIFY2(idle[1] <= 2 * idle[0] + 5, qPrintable(QString::number(idle[1])));
+    }
+
+    void unworkableSettings_data() {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("says");
+        const QString scale = QStringLiteral(
+            "vorlakin: cannot open a window: QT_SCALE_FACTOR=%1 is not a scale factor from 0.5 to "
+            "8. Unset it, or set it to a number in that range.\n");
+        for (const char* factor : {"0", "-1", "1000", "8.01", "0.49", "abc", "nan", "inf"})
+            QTest::addRow("QT_SCALE_FACTOR=%s", factor)
+                << QStringLiteral("QT_SCALE_FACTOR=%1").arg(QLatin1String(factor))
+                << scale.arg(QLatin1String(factor));
+        QTest::newRow("linuxfb without its framebuffer")
+            << QStringLiteral("QT_QPA_PLATFORM=linuxfb:fb=/dev/no-such-fb")
+            << QStringLiteral(
+                   "vorlakin: cannot open a window: QT_QPA_PLATFORM=linuxfb:fb=/dev/no-such-fb "
+                   "needs the framebuffer /dev/no-such-fb, which cannot be opened (No such file or "
+                   "directory). Start it from a desktop session, or unset QT_QPA_PLATFORM to let "
+                   "Qt choose.\n");
+        if (!QFile::exists(QStringLiteral("/dev/dri")) &&
+            !QFile::exists(QStringLiteral("/dev/fb0")))
+            QTest::newRow("eglfs without a graphics card")
+                << QStringLiteral("QT_QPA_PLATFORM=eglfs")
+                << QStringLiteral(
+                       "vorlakin: cannot open a window: QT_QPA_PLATFORM=eglfs needs a graphics "
+                       "card "
+                       "(/dev/dri/card*) or the framebuffer /dev/fb0, and neither can be opened. "
+                       "Start it from a desktop session, or unset QT_QPA_PLATFORM to let Qt "
+                       "choose.\n");
+        QTest::newRow("too few files")
+            << QStringLiteral("ulimit -n 6")
+            << QStringLiteral("vorlakin: cannot start: at most 6 files may be open at once (ulimit "
+                              "-n), and the game needs 32. Raise the limit to 32 or more.\n");
+#ifndef VORLAKIN_SANITIZED // the sanitizers reserve terabytes of address space
+        QTest::newRow("too little memory")
+            << QStringLiteral("ulimit -v 102400")
+            << QStringLiteral(
+                   "vorlakin: cannot start: the memory limit (ulimit -v) is 100 MiB, and "
+                   "the game needs 384 MiB. Raise the limit to 384 MiB or more.\n");
+#endif
+        QTest::newRow("QT_SCALE_FACTOR=0.5 works")
+            << QStringLiteral("QT_SCALE_FACTOR=0.5") << QString();
+        QTest::newRow("QT_SCALE_FACTOR=8 works")
+            << QStringLiteral("QT_SCALE_FACTOR=8") << QString();
+    }
+
+    void unworkableSettings() {
+        QFETCH(QString, setting);
+        QFETCH(QString, says);
+        // The offscreen platform unless the setting names another.
+        const QString command = setting.startsWith(QLatin1String("ulimit"))
+                                    ? setting + QStringLiteral(" && exec \"$0\"")
+                                    : QStringLiteral("export %1 && exec \"$0\"").arg(setting);
+        Game game("close");
+        game.process().start(QStringLiteral("/bin/sh"),
+                             {QStringLiteral("-c"), command, QStringLiteral(VORLAKIN_PROBE)});
+        QTRY_VERIFY_WITH_TIMEOUT(game.ended(), 60000);
+        QCOMPARE(game.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.process().exitCode(), says.isEmpty() ? 0 : 1);
+        if (!says.isEmpty())
+            QCOMPARE(game.error(), says);
+        QCOMPARE(game.output(), QByteArray());
+    }
+
+    void deadWaylandDisplayBesideWorkingX11SaysNothing() {
+        REQUIRE_TOOL(installed("Xvfb"), "Xvfb");
+        XServer server;
+        QVERIFY(server.running());
+        Game game("close", server.display());
+        game.setEnvironment(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-nothing"));
+        game.start();
+        QTRY_VERIFY_WITH_TIMEOUT(game.ended(), 30000);
+        QCOMPARE(game.process().exitCode(), 0);
+        QCOMPARE(game.error(), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(EnvironmentTest)
+#include "tst_environment.moc"

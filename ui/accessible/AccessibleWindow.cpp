@@ -1,0 +1,39 @@
+#include "ui/accessible/AccessibleWindow.h"
+
+#include "ui/Window.h"
+#include "ui/accessible/Announcer.h"
+#include "ui/accessible/DevicePixels.h"
+
+namespace ui {
+
+AccessibleWindow::AccessibleWindow(Window* window)
+    : QAccessibleWidget(window, QAccessible::Window) {}
+
+// None before the window first tells something, and none where Qt has announcements of its own.
+QAccessibleInterface* AccessibleWindow::announcer() const {
+    auto* announcer = widget()->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
+    return announcer ? QAccessible::queryAccessibleInterface(announcer) : nullptr;
+}
+
+int AccessibleWindow::childCount() const {
+    return QAccessibleWidget::childCount() + (announcer() ? 1 : 0);
+}
+
+QAccessibleInterface* AccessibleWindow::child(int index) const {
+    if (index == QAccessibleWidget::childCount())
+        return announcer();
+    return QAccessibleWidget::child(index);
+}
+
+int AccessibleWindow::indexOfChild(const QAccessibleInterface* child) const {
+    const QAccessibleInterface* area = announcer();
+    if (child && area && child->object() == area->object())
+        return QAccessibleWidget::childCount();
+    return QAccessibleWidget::indexOfChild(child);
+}
+
+QRect AccessibleWindow::rect() const {
+    return toDevicePixels(QAccessibleWidget::rect(), *widget());
+}
+
+} // namespace ui

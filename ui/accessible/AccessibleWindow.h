@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+namespace ui {
+
+class Window;
+
+// What a screen reader gets from a window: a window, whose caption it announces (a plain
+// top-level widget reaches it as a filler), with its controls and, last, the status area of
+// its announcer among its children, so that the tree has everything the window tells.
+class AccessibleWindow : public QAccessibleWidget {
+public:
+    explicit AccessibleWindow(Window* window);
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QRect rect() const override;
+
+private:
+    QAccessibleInterface* announcer() const;
+};
+
+} // namespace ui

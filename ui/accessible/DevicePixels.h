@@ -1,0 +1,15 @@
+#pragma once
+
+class QPoint;
+class QRect;
+class QWidget;
+
+namespace ui {
+
+// Screen readers and magnifiers place what they show by the extents a program reports, in the
+// screen's own pixels. Widgets work in device-independent pixels, which differ from those at
+// any scale but 1 (QT_SCALE_FACTOR, Xft.dpi).
+QRect toDevicePixels(const QRect& onScreen, const QWidget& widget);
+QPoint fromDevicePixels(const QPoint& onScreen, const QWidget& widget);
+
+} // namespace ui

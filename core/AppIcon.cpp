@@ -13,10 +13,11 @@
 
 #include <algorithm>
 
-namespace ui {
 namespace {
 
 class IconAfterFirstFrame : public QObject {
+    Q_OBJECT
+
 public:
     explicit IconAfterFirstFrame(QWidget& window) : QObject(&window), window_(window) {
         window_.installEventFilter(this);
@@ -78,4 +79,4 @@ void setAppIconAfterFirstFrame(QWidget& firstWindow) {
     new IconAfterFirstFrame(firstWindow);
 }
 
-} // namespace ui
+#include "AppIcon.moc"

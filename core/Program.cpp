@@ -60,8 +60,7 @@ int runProgram(int argc, char* argv[], WindowFactory makeWindow,
     static char programName[] = "vorlakin";
     static char* fallbackArgv[] = {programName, nullptr};
     int qtArgc = 1;
-    const auto application =
-        ui::openWindowSystem(qtArgc, argc > 0 && argv[0] ? argv : fallbackArgv);
+    const auto application = openWindowSystem(qtArgc, argc > 0 && argv[0] ? argv : fallbackArgv);
     QApplication::setApplicationName(QStringLiteral("vorlakin"));
     // Becomes the windows' app id on Wayland, by which the desktop finds their menu entry and
     // icon. X11 goes by WM_CLASS "vorlakin", which the entry's StartupWMClass names.
@@ -73,7 +72,7 @@ int runProgram(int argc, char* argv[], WindowFactory makeWindow,
     ui::resolveDesktopFont();
 
     StartProgram();
-    ui::setAppIconAfterFirstFrame(window(WindowId::Form1));
+    setAppIconAfterFirstFrame(window(WindowId::Form1));
     if (started)
         started();
     const int status = QApplication::exec();

@@ -71,12 +71,12 @@ private Q_SLOTS:
     }
 
     void builtInIconIsTheCommittedOne() {
-        const QIcon icon = ui::builtInAppIcon();
+        const QIcon icon = builtInAppIcon();
         for (const int size : {48, 128, 256}) {
             QVERIFY(!committedIcon(size).isNull());
             QCOMPARE(imageOf(icon, size), committedIcon(size));
         }
-        QCOMPARE(imageOf(ui::appIcon()), committedIcon(48));
+        QCOMPARE(imageOf(appIcon()), committedIcon(48));
     }
 
     void everyWindowCarriesIt() {
@@ -114,7 +114,7 @@ private Q_SLOTS:
         const QString themeName = QIcon::themeName();
         QIcon::setThemeSearchPaths({themes.path()});
         QIcon::setThemeName(QStringLiteral("desktop"));
-        const QImage fromTheme = imageOf(ui::appIcon());
+        const QImage fromTheme = imageOf(appIcon());
         QIcon::setThemeName(themeName);
         QIcon::setThemeSearchPaths({emptyThemes_.path()});
         QCOMPARE(fromTheme.pixelColor(24, 24), QColor(Qt::red));
@@ -124,9 +124,9 @@ private:
     // As the program starts: the icon follows the main window's first frame.
     static void startWithIcon() {
         StartProgram();
-        auto* main = dynamic_cast<ui::Window*>(gameWindow(QStringLiteral("Form1")));
+        auto* main = qobject_cast<ui::Window*>(gameWindow(QStringLiteral("Form1")));
         QVERIFY(main);
-        ui::setAppIconAfterFirstFrame(*main);
+        setAppIconAfterFirstFrame(*main);
         QTRY_VERIFY(!QApplication::windowIcon().isNull());
         QVERIFY(QTest::qWaitForWindowActive(main));
     }

@@ -13,9 +13,8 @@ version="$(clang --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head
 bash tools/install-deps.sh "libclang-rt-${version}-dev"
 
 echo "Building the score reader's fuzz target in build-fuzz/"
-quietly build-fuzz/configure.log env CC=clang CXX=clang++ cmake -S . -B build-fuzz \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLAKIN_FUZZ=ON -DVORLAKIN_BUILD_TESTS=OFF
-quietly build-fuzz/build.log cmake --build build-fuzz --target fuzz_score_reading -j"$(nproc)"
+quietly build-fuzz/configure.log cmake --preset fuzz
+quietly build-fuzz/build.log cmake --build --preset fuzz -j"$(nproc)"
 
 echo "Fuzzing the score reader for $seconds s"
 mkdir -p build-fuzz/corpus

@@ -5,17 +5,24 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+sources() {
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git ls-files '*.cpp' '*.h'
+    else
+        find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sed 's|^\./||'
+    fi
+}
+
 edges() {
-    git ls-files '*.cpp' '*.h' | while read -r file; do
-        from=$(dirname "$file")
-        sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file" |
-            while read -r header; do
-                [[ "$header" == */* ]] || continue # a header beside the file
-                [[ -e "$header" ]] || continue     # generated (.moc) or not the project's
-                to=$(dirname "$header")
-                [[ "$to" == "$from" ]] || echo "$from -> $to"
-            done
-    done | sort | uniq -c | awk '{print $2, $3, $4, "(" $1 ")"}'
+    sources | xargs grep -H -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]*/[^"]*"' |
+        sed -E 's|^([^:]*):[^"]*"([^"]*)".*|\1 \2|' |
+        while read -r file header; do
+            [[ -e "$header" ]] || continue # generated, or not the project's
+            from=.
+            [[ "$file" == */* ]] && from=${file%/*}
+            to=${header%/*}
+            [[ "$to" == "$from" ]] || echo "$from -> $to"
+        done | sort | uniq -c | awk '{print $2, $3, $4, "(" $1 ")"}'
 }
 
 # The layers, lowest first; each may include its own folder and the ones listed for it.

@@ -34,12 +34,10 @@ cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 
 echo "Building in build-deb/"
-# Debian keeps games in /usr/games. One compilation of the whole library is enough here.
-quietly build-deb/configure.log cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games -DVORLAKIN_BUILD_TESTS=OFF \
-    -DVORLAKIN_BUILD_BENCH=OFF -DCMAKE_UNITY_BUILD=ON \
+# Debian keeps games in /usr/games (preset deb). One compilation of the whole library is enough.
+quietly build-deb/configure.log cmake --preset deb \
     -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags"
-building build-deb/build.log cmake --build build-deb -j"$(nproc)"
+building build-deb/build.log cmake --build --preset deb -j"$(nproc)"
 echo "Packaging"
 (cd build-deb && quietly package.log cpack -G DEB)
 ls build-deb/vorlakin_*.deb

@@ -14,6 +14,6 @@ if [ -n "${WAYLAND_DISPLAY:-}" ] || [ "${XDG_SESSION_TYPE:-}" = wayland ]; then
     wayland_plugin=(qt6-wayland)
 fi
 bash tools/install-deps.sh "${wayland_plugin[@]}"
-quietly build/configure.log cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON
-building build/build-game.log cmake --build build --target vorlakin -j"$(nproc)"
+quietly build/configure.log cmake --preset release
+building build/build-game.log cmake --build --preset release --target vorlakin -j"$(nproc)"
 exec ./build/vorlakin "$@"

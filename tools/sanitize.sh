@@ -13,11 +13,8 @@ werror=OFF
 if [ -n "${CI:-}" ]; then
     werror=ON
 fi
-echo "Building with the sanitizers in build-sanitize/"
-quietly build-sanitize/configure.log cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVORLAKIN_WERROR="$werror" -DVORLAKIN_SANITIZE=ON \
-    -DVORLAKIN_BUILD_BENCH=OFF
-quietly build-sanitize/build.log cmake --build build-sanitize -j"$(nproc)"
+echo "Building with the sanitizers in build-sanitize/ (preset sanitize)"
+quietly build-sanitize/configure.log cmake --preset sanitize -DVORLAKIN_WERROR="$werror"
+building build-sanitize/build.log cmake --build --preset sanitize -j"$(nproc)"
 echo "Testing under the sanitizers"
-cd build-sanitize
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --label-exclude orca
+ctest --preset sanitize -j"$(nproc)"

@@ -1,30 +1,81 @@
 #!/usr/bin/env bash
-# Takes the screenshots in docs/ from the real program under Xvfb.
+# Takes the screenshots in docs/ from the real program under Xvfb, on the first free X display
+# from :90 on (VORLAKIN_FIRST_DISPLAY to start elsewhere). Each picture is taken once the window
+# is shown and two captures in a row are alike.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/quietly.sh
 
 bash tools/install-deps.sh xvfb xauth x11-utils imagemagick
-cmake -S . -B build >/dev/null
-cmake --build build --target vorlakin_probe -j"$(nproc)" >/dev/null
+quietly build/configure.log cmake --preset release
+quietly build/build-probe.log cmake --build --preset release --target vorlakin_probe -j"$(nproc)"
 
-display=${VORLAKIN_SCREENSHOT_DISPLAY:-:93} # another when :93 is taken
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null' EXIT
-sleep 1
-
-shoot() { # script, output file
-    DISPLAY="$display" VORLAKIN_PROBE="$1" ./build/tests/vorlakin_probe &
-    local program=$!
-    sleep 2
-    local id
-    id=$(DISPLAY="$display" xwininfo -root -tree | awk '/"(Adventure Game|Form2|Form3)"/ {print $1; exit}')
-    DISPLAY="$display" import -window "$id" "$2"
-    kill "$program"
-    wait "$program" 2>/dev/null || true
+# Waits up to ten seconds for a command to succeed.
+await() {
+    local tries=100
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [[ $tries -gt 0 ]] || return 1
+        sleep 0.1
+    done
 }
 
-shoot main docs/main-window.png
-shoot table docs/high-scores.png
-shoot entry docs/enter-scores.png
-echo "Wrote docs/main-window.png docs/high-scores.png docs/enter-scores.png"
+xvfb=""
+program=""
+work=$(mktemp -d)
+cleanup() {
+    [[ -n "$program" ]] && kill "$program" 2>/dev/null
+    [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display is free when no server holds its lock; Xvfb refuses one that another took meanwhile.
+for ((number = ${VORLAKIN_FIRST_DISPLAY:-90}; number < ${VORLAKIN_FIRST_DISPLAY:-90} + 50; number++)); do
+    [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
+    Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    if await xdpyinfo -display ":$number"; then
+        break
+    fi
+    kill "$xvfb" 2>/dev/null || true
+    xvfb=""
+done
+[[ -n "$xvfb" ]] || { echo "no free X display found" >&2; exit 1; }
+export DISPLAY=":$number"
+
+window_id() { # title
+    xwininfo -root -tree | awk -v title="\"$1\"" 'index($0, title) {print $1; exit}'
+}
+
+viewable() { # title
+    local id
+    id=$(window_id "$1")
+    [[ -n "$id" ]] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'
+}
+
+shoot() { # script, window title, output file
+    VORLAKIN_PROBE="$1" ./build/tests/vorlakin_probe 2>>"$work/program.log" &
+    program=$!
+    await viewable "$2" || { echo "the window \"$2\" did not appear" >&2; exit 1; }
+    local id tries=50
+    id=$(window_id "$2")
+    import -window "$id" "$work/last.png"
+    while :; do
+        import -window "$id" "$work/now.png"
+        [[ $(compare -metric AE "$work/last.png" "$work/now.png" null: 2>&1) == 0 ]] && break
+        tries=$((tries - 1))
+        [[ $tries -gt 0 ]] || { echo "the window \"$2\" kept changing" >&2; exit 1; }
+        mv "$work/now.png" "$work/last.png"
+        sleep 0.1
+    done
+    mv "$work/now.png" "$3"
+    kill "$program"
+    wait "$program" 2>/dev/null || true
+    program=""
+}
+
+shoot main "Adventure Game" docs/main-window.png
+shoot table Form2 docs/high-scores.png
+shoot entry Form3 docs/enter-scores.png
+echo "Wrote docs/main-window.png docs/high-scores.png docs/enter-scores.png (display $DISPLAY)"

@@ -14,17 +14,16 @@ bash tools/install-deps.sh desktop-file-utils appstream man-db groff-base \
     orca speech-dispatcher at-spi2-core python3-pyatspi dbus-x11 xvfb xauth xdotool openbox \
     pkg-config libsm-dev dpkg-dev file lintian
 
-werror=OFF
+# CMakePresets.json: "ci" is "release" with warnings as errors.
+preset=release
 if [ -n "${CI:-}" ]; then
-    werror=ON
+    preset=ci
 fi
-echo "Building in build/ (Release, warnings as errors: $werror)"
-# A unity build compiles Qt's headers once per batch of files rather than once per file.
-quietly build/configure.log cmake -S . -B build -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_UNITY_BUILD=ON -DVORLAKIN_WERROR="$werror"
-building build/build.log cmake --build build -j"$(nproc)"
+echo "Building in build/ (preset $preset)"
+quietly build/configure.log cmake --preset "$preset"
+building build/build.log cmake --build --preset "$preset" -j"$(nproc)"
 echo "Testing"
 status=0
-(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)") || status=1
+ctest --preset "$preset" -j"$(nproc)" || status=1
 bash tools/package.sh && bash tools/check-package.sh || status=1
 exit $status

@@ -12,6 +12,8 @@ class Window;
 // Static text that wraps at word boundaries and starts a new line at each line feed. It never
 // takes the keyboard focus.
 class Label : public QLabel {
+    Q_OBJECT
+
 public:
     Label(Window& window, const char* name, Twips geometry, Typeface face,
           const QString& caption = QString());

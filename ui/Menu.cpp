@@ -1,6 +1,5 @@
 #include "ui/Menu.h"
 
-#include "ui/MenuItem.h"
 #include "ui/Window.h"
 
 #include <QAction>
@@ -18,7 +17,7 @@ Menu::Menu(Window& window, QMenuBar& menuBar, const char* name, const QString& c
 
 QAction* Menu::addItem(const char* name, const QString& caption, const QKeySequence& accelerator,
                        std::function<void()> handler) {
-    auto* action = new MenuItem(caption, menu_);
+    auto* action = new QAction(caption, menu_);
     action->setObjectName(QString::fromLatin1(name));
     if (!accelerator.isEmpty()) {
         action->setShortcut(accelerator);

@@ -14,6 +14,8 @@ class Window;
 // A single-line editable text box. Keys that are accelerators of its window's menus reach the
 // menu even where the text box would otherwise claim them (Ctrl+C, Ctrl+A, ...).
 class TextBox : public QLineEdit {
+    Q_OBJECT
+
 public:
     TextBox(Window& window, const char* name, Twips geometry, Typeface face,
             const QString& text = QString());

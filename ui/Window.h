@@ -19,6 +19,8 @@ class Menu;
 // A top-level window of fixed size: an optional menu bar on top and, below it, a client area
 // in which every control sits at an absolute position given in twips.
 class Window : public QWidget {
+    Q_OBJECT
+
 public:
     Window(const char* name, const QString& caption, int clientWidthTwips, int clientHeightTwips);
     ~Window() override;

@@ -11,6 +11,8 @@ class TextBox;
 // The main window: the text area, the command box with its GO button, and the menu bar from
 // which every command is reached.
 class Form1 : public ui::Window {
+    Q_OBJECT
+
 public:
     Form1();
 

@@ -12,6 +12,8 @@ class Label;
 // The high-score table: five titles beside the five slots' values, and OK back to the main
 // window.
 class Form2 : public ui::Window {
+    Q_OBJECT
+
 public:
     Form2();
 

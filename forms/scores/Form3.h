@@ -11,6 +11,8 @@ class TextBox;
 // The old-high-score entry: five scores, highest first, one per press of OK. The prompt's text
 // is the window's state.
 class Form3 : public ui::Window {
+    Q_OBJECT
+
 public:
     Form3();
 

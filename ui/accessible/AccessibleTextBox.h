@@ -9,10 +9,8 @@ class QLineEdit;
 
 namespace ui {
 
-// What a screen reader gets from a text box. Qt's own interface reports the text's attributes as
-// empty runs, and Orca then drops the last character of the line it reads ("Comman", and
-// nothing at all for "0"); this one reports one run over the whole text. Very long contents are
-// read in lines of at most kSpokenLineLength characters, and a selection is reported no longer
+// What a screen reader gets from a text box: its text in one run of attributes (see
+// AccessibleLines), in lines of at most kSpokenLineLength characters, and a selection no longer
 // than that, so that what a reader says of the box stays short whatever the command line put
 // there.
 class AccessibleTextBox : public QAccessibleWidget,

@@ -1,7 +1,6 @@
 #include "ui/accessible/AccessibleWidgetFactory.h"
 
 #include "ui/Label.h"
-#include "ui/MenuItem.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
 #include "ui/accessible/AccessibleLabel.h"
@@ -13,20 +12,22 @@
 #include "ui/accessible/ScreenReaderBridge.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QMenu>
 #include <QMessageBox>
 
 namespace ui {
 
 QAccessibleInterface* accessibleWidgetInterface(const QString&, QObject* object) {
-    if (auto* window = dynamic_cast<Window*>(object))
+    if (auto* window = qobject_cast<Window*>(object))
         return new AccessibleWindow(window);
-    if (auto* box = dynamic_cast<TextBox*>(object))
+    if (auto* box = qobject_cast<TextBox*>(object))
         return new AccessibleTextBox(box);
-    if (auto* label = dynamic_cast<Label*>(object))
+    if (auto* label = qobject_cast<Label*>(object))
         return new AccessibleLabel(label);
-    if (auto* item = dynamic_cast<MenuItem*>(object)) {
-        if (auto* menu = qobject_cast<QMenu*>(item->parent()))
+    // The items of a drop-down menu; a menu's own action is its entry in the menu bar.
+    if (auto* item = qobject_cast<QAction*>(object)) {
+        if (auto* menu = qobject_cast<QMenu*>(item->parent()); menu && item != menu->menuAction())
             return new AccessibleMenuItem(menu, item);
     }
     if (auto* button = qobject_cast<QAbstractButton*>(object)) {

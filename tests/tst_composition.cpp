@@ -1,0 +1,88 @@
+// How the program is put together: its state starts afresh in one assignment, the widgets work
+// without the screen-reader layer, and that layer keeps Qt's own interfaces where they serve.
+#include "TestSupport.h"
+
+#include "core/Program.h"
+#include "core/ProgramState.h"
+#include "core/Windows.h"
+#include "core/modVariables.h"
+#include "forms/Forms.h"
+#include "forms/main/Form1.h"
+#include "ui/AccessibilityBridge.h"
+#include "ui/accessible/Announcer.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+class CompositionTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanupTestCase() { releaseWindows(); }
+
+    void aFreshStateIsAFreshRun() {
+        startProgram(QStringLiteral("first run"));
+        pressKey(Qt::Key_C, Qt::ControlModifier);
+        QTRY_COMPARE(visibleWindows(), QStringList{QStringLiteral("Form2")});
+        QCOMPARE(modVariables.HighScore1, 1000);
+
+        programState() = ProgramState{};
+        for (const auto id : {WindowId::Form1, WindowId::Form2, WindowId::Form3})
+            QVERIFY(!existingWindow(id));
+        QCOMPARE(modVariables.HighScore1, 0);
+        QCOMPARE(modVariables.HighScore5, 0);
+        QCOMPARE(Command(), QString());
+
+        startProgram(QStringLiteral("second run"));
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
+        QCOMPARE(modVariables.HighScore5, 200);
+        pressKey(Qt::Key_F2);
+        QCOMPARE(textOf(theForm1(), "Text1"), QStringLiteral("second run"));
+    }
+
+    void theWidgetsWorkWithoutTheScreenReaderLayer() {
+        startProgram();
+        ui::AccessibilityBridge* installed = ui::accessibilityBridge();
+        QVERIFY(installed);
+        ui::Announcer& announcer = ui::Announcer::of(theForm1());
+        QTRY_COMPARE(announcer.announcementCount(), 1); // the welcome text
+        ui::setAccessibilityBridge(nullptr);
+
+        pressKey(Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
+        pressKey(Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(textOf(theForm1(), "Text1"), QStringLiteral("0"));
+        pressKey(Qt::Key_O, Qt::ControlModifier);
+        auto* entry = qobject_cast<QLineEdit*>(focusedWidget());
+        QVERIFY(entry);
+        QCOMPARE(entry->window(), &window(WindowId::Form3));
+        QCOMPARE(entry->selectedText(), QStringLiteral("0"));
+        QTest::qWait(50);
+        ui::setAccessibilityBridge(installed);
+        QCOMPARE(announcer.announcementCount(), 1);
+    }
+
+    void menuBarEntriesLeadIntoTheirMenus() {
+        startProgram();
+        auto* bar = theForm1().findChild<QMenuBar*>(QStringLiteral("menuBar"));
+        QVERIFY(bar);
+        QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(bar);
+        QCOMPARE(entries->childCount(), 3);
+        const std::pair<const char*, int> menus[] = {
+            {"mnuGame", 8}, {"mnuHelp", 2}, {"mnuDebug", 1}};
+        for (int i = 0; i < 3; ++i) {
+            QAccessibleInterface* entry = entries->child(i);
+            QCOMPARE(entry->role(), QAccessible::MenuItem);
+            QCOMPARE(entry->childCount(), 1);
+            QAccessibleInterface* menu = entry->child(0);
+            QCOMPARE(menu->object()->objectName(), QString::fromLatin1(menus[i].first));
+            QCOMPARE(menu->childCount(), menus[i].second);
+            QCOMPARE(menu->child(0)->childCount(), 0);
+        }
+    }
+};
+
+QTEST_MAIN(CompositionTest)
+#include "tst_composition.moc"

@@ -59,8 +59,8 @@ QIcon builtInAppIcon() {
             pixels.size() != qint64(size) * size * 4)
             continue;
         // Kept as they are, in the program's own memory, down to the copy X is sent.
-        icon.addPixmap(QPixmap::fromImage(
-            QImage(pixels.data(), size, size, QImage::Format_ARGB32), Qt::NoFormatConversion));
+        icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size, QImage::Format_ARGB32),
+                                          Qt::NoFormatConversion));
     }
     return icon;
 }

@@ -16,7 +16,7 @@
 
 namespace {
 
-[[noreturn]] void cannotOpen(const QString& cause, const QString& advice) {
+[[noreturn]] void cannotStart(const QString& cause, const QString& advice) {
     endWithLine(QStringLiteral("cannot open a window: %1. %2").arg(cause, advice));
 }
 
@@ -28,7 +28,7 @@ void checkScaleFactor() {
     const double factor = text.trimmed().toDouble(&isNumber);
     if (isNumber && factor >= kLeastScaleFactor && factor <= kGreatestScaleFactor)
         return;
-    cannotOpen(
+    cannotStart(
         QStringLiteral("QT_SCALE_FACTOR=%1 is not a scale factor from %2 to %3")
             .arg(text, QString::number(kLeastScaleFactor), QString::number(kGreatestScaleFactor)),
         QStringLiteral("Unset it, or set it to a number in that range."));
@@ -66,10 +66,10 @@ void checkDevicePlatform() {
         const QString device =
             platformOption(specification, QStringLiteral("fb"), QStringLiteral("/dev/fb0"));
         if (const QString error = openingError(device); !error.isEmpty())
-            cannotOpen(QStringLiteral("QT_QPA_PLATFORM=%1 needs the framebuffer %2, which cannot "
-                                      "be opened (%3)")
-                           .arg(platform, device, error),
-                       advice);
+            cannotStart(QStringLiteral("QT_QPA_PLATFORM=%1 needs the framebuffer %2, which cannot "
+                                       "be opened (%3)")
+                            .arg(platform, device, error),
+                        advice);
     } else if (name == QLatin1String("eglfs")) {
         const QStringList cards =
             QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("card*")}, QDir::System);
@@ -79,10 +79,10 @@ void checkDevicePlatform() {
             return openingError(QStringLiteral("/dev/dri/") + card).isEmpty();
         });
         if (!cardOpens && !openingError(framebuffer).isEmpty())
-            cannotOpen(QStringLiteral("QT_QPA_PLATFORM=%1 needs a graphics card (/dev/dri/card*) "
-                                      "or the framebuffer %2, and neither can be opened")
-                           .arg(platform, framebuffer),
-                       advice);
+            cannotStart(QStringLiteral("QT_QPA_PLATFORM=%1 needs a graphics card (/dev/dri/card*) "
+                                       "or the framebuffer %2, and neither can be opened")
+                            .arg(platform, framebuffer),
+                        advice);
     }
 }
 

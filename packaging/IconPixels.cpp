@@ -13,8 +13,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: vorlakin_icon_pixels <in.png> <out.argb>\n");
         return 2;
     }
-    const QImage image = QImage(QString::fromLocal8Bit(argv[1]))
-                             .convertToFormat(QImage::Format_ARGB32);
+    const QImage image =
+        QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_ARGB32);
     QFile out(QString::fromLocal8Bit(argv[2]));
     if (image.isNull() || !out.open(QIODevice::WriteOnly)) {
         std::fprintf(stderr, "vorlakin_icon_pixels: cannot convert %s to %s\n", argv[1], argv[2]);

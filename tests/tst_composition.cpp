@@ -1,14 +1,14 @@
 // How the program is put together: its state starts afresh in one assignment, the widgets work
 // without the screen-reader layer, and that layer keeps Qt's own interfaces where they serve.
+#include "GuiTest.h"
 #include "TestSupport.h"
 
 #include "core/Program.h"
 #include "core/ProgramState.h"
 #include "core/Windows.h"
 #include "core/modVariables.h"
-#include "forms/Forms.h"
-#include "forms/main/Form1.h"
 #include "ui/AccessibilityBridge.h"
+#include "ui/Window.h"
 #include "ui/accessible/Announcer.h"
 
 #include <QAccessible>
@@ -17,14 +17,18 @@
 #include <QMenuBar>
 #include <QTest>
 
-class CompositionTest : public QObject {
+namespace {
+
+const QString kMain = QStringLiteral("Form1");
+
+} // namespace
+
+class CompositionTest : public GuiTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanupTestCase() { releaseWindows(); }
-
     void aFreshStateIsAFreshRun() {
-        startProgram(QStringLiteral("first run"));
+        startGame(QStringLiteral("first run"));
         pressKey(Qt::Key_C, Qt::ControlModifier);
         QTRY_COMPARE(visibleWindows(), QStringList{QStringLiteral("Form2")});
         QCOMPARE(modVariables.HighScore1, 1000);
@@ -36,28 +40,28 @@ private Q_SLOTS:
         QCOMPARE(modVariables.HighScore5, 0);
         QCOMPARE(Command(), QString());
 
-        startProgram(QStringLiteral("second run"));
+        startGame(QStringLiteral("second run"));
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
         QCOMPARE(modVariables.HighScore5, 200);
         pressKey(Qt::Key_F2);
-        QCOMPARE(textOf(theForm1(), "Text1"), QStringLiteral("second run"));
+        QCOMPARE(textOf(kMain, QStringLiteral("Text1")), QStringLiteral("second run"));
     }
 
     void theWidgetsWorkWithoutTheScreenReaderLayer() {
-        startProgram();
+        startGame();
         ui::AccessibilityBridge* installed = ui::accessibilityBridge();
         QVERIFY(installed);
-        ui::Announcer& announcer = ui::Announcer::of(theForm1());
+        ui::Announcer& announcer = ui::Announcer::of(*gameWindow(kMain));
         QTRY_COMPARE(announcer.announcementCount(), 1); // the welcome text
         ui::setAccessibilityBridge(nullptr);
 
         pressKey(Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
         pressKey(Qt::Key_H, Qt::ControlModifier);
-        QCOMPARE(textOf(theForm1(), "Text1"), QStringLiteral("0"));
+        QCOMPARE(textOf(kMain, QStringLiteral("Text1")), QStringLiteral("0"));
         pressKey(Qt::Key_O, Qt::ControlModifier);
         auto* entry = qobject_cast<QLineEdit*>(focusedWidget());
         QVERIFY(entry);
-        QCOMPARE(entry->window(), &window(WindowId::Form3));
+        QCOMPARE(entry->window(), gameWindow(QStringLiteral("Form3")));
         QCOMPARE(entry->selectedText(), QStringLiteral("0"));
         QTest::qWait(50);
         ui::setAccessibilityBridge(installed);
@@ -65,8 +69,8 @@ private Q_SLOTS:
     }
 
     void menuBarEntriesLeadIntoTheirMenus() {
-        startProgram();
-        auto* bar = theForm1().findChild<QMenuBar*>(QStringLiteral("menuBar"));
+        startGame();
+        auto* bar = control<QMenuBar>(kMain, QStringLiteral("menuBar"));
         QVERIFY(bar);
         QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(bar);
         QCOMPARE(entries->childCount(), 3);

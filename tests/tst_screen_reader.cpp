@@ -9,9 +9,9 @@
 #include "ui/accessible/Announcer.h"
 #include "ui/accessible/ReadingPolicy.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
-#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -212,8 +212,8 @@ private Q_SLOTS:
             const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
             return QRect(topLeft * scale, widget->size() * scale);
         };
-        for (QWidget* widget :
-             std::initializer_list<QWidget*>{gameWindow(kMain), part("Form1", "Text1"), part("Form1", "Label1")})
+        for (QWidget* widget : std::initializer_list<QWidget*>{
+                 gameWindow(kMain), part("Form1", "Text1"), part("Form1", "Label1")})
             QCOMPARE(QAccessible::queryAccessibleInterface(widget)->rect(), onScreen(widget));
 
         auto* box = textOfBox(part("Form1", "Text1"));
@@ -222,7 +222,8 @@ private Q_SLOTS:
         // The text starts a few pixels in from the box's edge, not beyond it.
         QVERIFY(first.left() - onScreen(part("Form1", "Text1")).left() < 8 * scale);
         QCOMPARE(box->offsetAtPoint(first.center()), 0);
-        auto* page = QAccessible::queryAccessibleInterface(part("Form1", "Label1"))->textInterface();
+        auto* page =
+            QAccessible::queryAccessibleInterface(part("Form1", "Label1"))->textInterface();
         const QRect character = page->characterRect(2);
         QVERIFY(onScreen(part("Form1", "Label1")).contains(character));
         QCOMPARE(page->offsetAtPoint(character.center()), 2);
@@ -273,8 +274,8 @@ private Q_SLOTS:
         pressKey(Qt::Key_F2);
         settle();
         QCOMPARE(textOf(kMain, QStringLiteral("Text1")), huge);
-        QCOMPARE(told().lines, (QStringList{TextPages::welcome(),
-                                            huge.left(ui::kSpokenLineLength)}));
+        QCOMPARE(told().lines,
+                 (QStringList{TextPages::welcome(), huge.left(ui::kSpokenLineLength)}));
 
         auto* box = control<QLineEdit>(kMain, QStringLiteral("Text1"));
         auto* text = textOfBox(box);

@@ -26,7 +26,7 @@ endif()
 
 # Installing copies permissions from the build; a program that arrives without its execute bit
 # would still be listed above.
-file(STRINGS "${EXPECTED}" programs REGEX "/vorlakin$")
+file(STRINGS "${EXPECTED}" programs REGEX "^(bin|games)/vorlakin$")
 foreach(program ${programs})
   execute_process(COMMAND test -x "${PREFIX}/${program}" RESULT_VARIABLE not_executable)
   if(not_executable)

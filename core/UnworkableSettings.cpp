@@ -34,10 +34,10 @@ void checkScaleFactor() {
         QStringLiteral("Unset it, or set it to a number in that range."));
 }
 
-// The option "name=value" of a platform's specification ("linuxfb:fb=/dev/fb1:size=...").
-QString platformOption(const QStringList& specification, const QString& name, QString fallback) {
+// The option "name=value" of a platform name with options ("linuxfb:fb=/dev/fb1:size=...").
+QString platformOption(const QStringList& platformParts, const QString& name, QString fallback) {
     const QString prefix = name + QLatin1Char('=');
-    for (const QString& option : specification) {
+    for (const QString& option : platformParts) {
         if (option.startsWith(prefix))
             return option.mid(prefix.size());
     }
@@ -58,13 +58,13 @@ void checkDevicePlatform() {
     const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
     if (platform.contains(QLatin1Char(';')))
         return;
-    const QStringList specification = platform.split(QLatin1Char(':'));
-    const QString name = specification.first();
+    const QStringList platformParts = platform.split(QLatin1Char(':'));
+    const QString name = platformParts.first();
     const QString advice = QStringLiteral(
         "Start it from a desktop session, or unset QT_QPA_PLATFORM to let Qt choose.");
     if (name == QLatin1String("linuxfb")) {
         const QString device =
-            platformOption(specification, QStringLiteral("fb"), QStringLiteral("/dev/fb0"));
+            platformOption(platformParts, QStringLiteral("fb"), QStringLiteral("/dev/fb0"));
         if (const QString error = openingError(device); !error.isEmpty())
             cannotStart(QStringLiteral("QT_QPA_PLATFORM=%1 needs the framebuffer %2, which cannot "
                                        "be opened (%3)")

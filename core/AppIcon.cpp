@@ -1,11 +1,16 @@
 #include "core/AppIcon.h"
 
+#include "core/X11WindowIcon.h"
+
 #include <QApplication>
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QResource>
 #include <QString>
 #include <QTimer>
@@ -14,6 +19,47 @@
 #include <algorithm>
 
 namespace {
+
+// The package puts the icon in the hicolor theme, which every theme falls back to. Without it no
+// theme has the game's icon, and asking would read the themes' indexes and look in each of their
+// folders for nothing: more than the rest of the game's start beyond a bare window.
+bool installedInIconTheme() {
+    const QString file = QStringLiteral("/hicolor/48x48/apps/" VORLAKIN_APP_ID ".png");
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    return std::any_of(searchPaths.cbegin(), searchPaths.cend(),
+                       [&file](const QString& path) { return QFileInfo::exists(path + file); });
+}
+
+// Through the theme, so that a desktop theme's own icon for the game comes first.
+QIcon themeIcon() {
+    return installedInIconTheme() ? QIcon::fromTheme(QStringLiteral(VORLAKIN_APP_ID)) : QIcon();
+}
+
+// The built-in icon as X's _NET_WM_ICON property takes it (packaging/IconPixels.cpp), in the
+// program's own memory.
+QByteArrayView builtInIconProperty() {
+    static const QResource resource(QStringLiteral(":/icons/" VORLAKIN_APP_ID ".wmicon"));
+    if (resource.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    const auto* data = reinterpret_cast<const char*>(resource.data());
+    if (reinterpret_cast<quintptr>(data) % alignof(quint32) == 0)
+        return QByteArrayView(data, resource.size());
+    // Pixels are read as whole 32-bit words.
+    static const QByteArray aligned(data, resource.size());
+    return aligned;
+}
+
+void giveWindowsTheIcon(QWidget* firstWindow) {
+    QIcon icon = themeIcon();
+    if (icon.isNull()) {
+        icon = builtInAppIcon();
+        // FIXME(Qt 6.4, Orca 43): Qt copies an icon's pixels twice over before X gets them, which cost the start more than anything else the game does after its first frame. Remove when Qt hands X an icon's pixels as they are; pinned by tst_environment's builtInIconReachesX.
+        // The main window has it from X as stored; the others get it from Qt when they are made.
+        if (firstWindow && setX11WindowIcon(*firstWindow, builtInIconProperty()))
+            firstWindow->setAttribute(Qt::WA_SetWindowIcon);
+    }
+    QApplication::setWindowIcon(icon);
+}
 
 class IconAfterFirstFrame : public QObject {
     Q_OBJECT
@@ -28,7 +74,8 @@ protected:
         if (watched == &window_ && event->type() == QEvent::Paint) {
             window_.removeEventFilter(this);
             // The frame goes out in this same dispatch; the icon follows it.
-            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(appIcon()); });
+            QTimer::singleShot(
+                0, qApp, [window = QPointer<QWidget>(&window_)] { giveWindowsTheIcon(window); });
             deleteLater();
         }
         return false;
@@ -38,41 +85,30 @@ private:
     QWidget& window_;
 };
 
-// The package puts the icon in the hicolor theme, which every theme falls back to. Without it no
-// theme has the game's icon, and asking would read the themes' indexes and look in each of their
-// folders for nothing: more than the rest of the game's start beyond a bare window.
-bool installedInIconTheme() {
-    const QString file = QStringLiteral("/hicolor/48x48/apps/" VORLAKIN_APP_ID ".png");
-    const QStringList searchPaths = QIcon::themeSearchPaths();
-    return std::any_of(searchPaths.cbegin(), searchPaths.cend(),
-                       [&file](const QString& path) { return QFileInfo::exists(path + file); });
-}
-
 } // namespace
 
 QIcon builtInAppIcon() {
     QIcon icon;
-    for (const int size : {48, 128, 256}) {
-        const QResource pixels(
-            QStringLiteral(":/icons/%1-%2.argb").arg(QStringLiteral(VORLAKIN_APP_ID)).arg(size));
-        if (pixels.compressionAlgorithm() != QResource::NoCompression ||
-            pixels.size() != qint64(size) * size * 4)
-            continue;
-        // Kept as they are, in the program's own memory, down to the copy X is sent.
-        icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size, QImage::Format_ARGB32),
+    const QByteArrayView property = builtInIconProperty();
+    const auto* words = reinterpret_cast<const quint32*>(property.data());
+    const qsizetype count = property.size() / qsizetype(sizeof(quint32));
+    for (qsizetype at = 0; at + 2 <= count;) {
+        const qsizetype width = words[at];
+        const qsizetype height = words[at + 1];
+        if (width <= 0 || height <= 0 || width * height > count - at - 2)
+            break;
+        // Kept as they are, in the program's own memory.
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(words + at + 2),
+                                                 int(width), int(height), QImage::Format_ARGB32),
                                           Qt::NoFormatConversion));
+        at += 2 + width * height;
     }
     return icon;
 }
 
 QIcon appIcon() {
-    if (installedInIconTheme()) {
-        // Through the theme, so that a desktop theme's own icon for the game comes first.
-        const QIcon fromTheme = QIcon::fromTheme(QStringLiteral(VORLAKIN_APP_ID));
-        if (!fromTheme.isNull())
-            return fromTheme;
-    }
-    return builtInAppIcon();
+    const QIcon fromTheme = themeIcon();
+    return fromTheme.isNull() ? builtInAppIcon() : fromTheme;
 }
 
 void setAppIconAfterFirstFrame(QWidget& firstWindow) {

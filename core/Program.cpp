@@ -10,6 +10,7 @@
 #include "core/UnworkableSettings.h"
 #include "core/WindowSystem.h"
 #include "ui/MessageBox.h"
+#include "ui/Style.h"
 #include "ui/Window.h"
 #include "ui/accessible/AccessibleWidgetFactory.h"
 
@@ -81,6 +82,7 @@ int runProgram(int argc, char* argv[], WindowFactory makeWindow,
 }
 
 void StartProgram() {
+    ui::installStyle();
     ui::installAccessibility();
     ui::Window& main = window(WindowId::Form1);
     main.show();

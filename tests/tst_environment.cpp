@@ -2,13 +2,18 @@
 // window destroyed by another client, the end of the desktop session, a closed or broken
 // stderr, a huge command box left idle, and settings it cannot run with.
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <xcb/xcb.h>
+
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -116,6 +121,49 @@ bool xdotool(const QString& display, const QStringList& arguments) {
 
 bool installed(const char* program) {
     return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
+}
+
+// A window's property as another X client reads it.
+QByteArray windowProperty(const QString& display, quint32 window, const QByteArray& name) {
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+        xcb_connect(display.toLatin1().constData(), nullptr), &xcb_disconnect);
+    if (xcb_connection_has_error(connection.get()))
+        return {};
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(
+            connection.get(),
+            xcb_intern_atom(connection.get(), 1, quint16(name.size()), name.constData()), nullptr),
+        &std::free);
+    if (!atom || atom->atom == XCB_ATOM_NONE)
+        return {};
+    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(connection.get(),
+                               xcb_get_property(connection.get(), 0, window, atom->atom,
+                                                XCB_GET_PROPERTY_TYPE_ANY, 0, 1u << 24),
+                               nullptr),
+        &std::free);
+    if (!reply)
+        return {};
+    return QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                      xcb_get_property_value_length(reply.get()));
+}
+
+// The committed icon as _NET_WM_ICON holds it: width, height and ARGB pixels of each size.
+QByteArray committedIconProperty() {
+    QByteArray property;
+    for (const quint32 size : {48u, 128u, 256u}) {
+        const QImage image =
+            QImage(QStringLiteral(VORLAKIN_ICON_DIR "/org.vorlakin.Vorlakin-%1.png").arg(size))
+                .convertToFormat(QImage::Format_ARGB32);
+        if (image.width() != int(size) || image.height() != int(size))
+            return {};
+        const quint32 dimensions[] = {size, size};
+        property.append(reinterpret_cast<const char*>(dimensions), sizeof dimensions);
+        for (int y = 0; y < image.height(); ++y)
+            property.append(reinterpret_cast<const char*>(image.constScanLine(y)),
+                            image.width() * 4);
+    }
+    return property;
 }
 
 // CPU time (user and system) the process has used, in clock ticks.
@@ -337,6 +385,25 @@ private Q_SLOTS:
         if (!says.isEmpty())
             QCOMPARE(game.error(), says);
         QCOMPARE(game.output(), QByteArray());
+    }
+
+    // What title bars and window switchers get on X, where no icon theme has the game's icon:
+    // the committed icon's pixels, every size, once the main window has shown its first frame.
+    void builtInIconReachesX() {
+        REQUIRE_TOOL(installed("Xvfb"), "Xvfb");
+        const QByteArray expected = committedIconProperty();
+        QVERIFY(!expected.isEmpty());
+        XServer server;
+        QVERIFY(server.running());
+        QTemporaryDir noThemes;
+        Game game("main", server.display());
+        game.setEnvironment(QStringLiteral("XDG_DATA_DIRS"), noThemes.path());
+        game.setEnvironment(QStringLiteral("XDG_DATA_HOME"), noThemes.path());
+        game.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!game.readyWindows().isEmpty(), 30000);
+        const quint32 main = game.readyWindows()[0].toUInt();
+        QCOMPARE(windowProperty(server.display(), main, "_NET_WM_ICON"), expected);
+        QCOMPARE(game.error(), QString());
     }
 
     void deadWaylandDisplayBesideWorkingX11SaysNothing() {

@@ -8,8 +8,12 @@
 #include "core/modVariables.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
+#include <QMenuBar>
+#include <QProxyStyle>
 #include <QTest>
+#include <QToolButton>
 
 #include <limits>
 
@@ -27,6 +31,12 @@ void visitTable() {
     clickButton(kTable, QStringLiteral("Command1"));
     QCOMPARE(visibleWindows(), QStringList{kMain});
     QVERIFY(QTest::qWaitForWindowActive(gameWindow(kMain)));
+}
+
+// Reading any image makes Qt load every image-format plugin it has.
+bool imagePluginsLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
 }
 
 } // namespace
@@ -47,6 +57,31 @@ private Q_SLOTS:
         QCOMPARE(modVariables.HighScore1, 0);
         QCOMPARE(modVariables.HighScore5, 0);
         QCOMPARE(modVariables.CurrentRoom, std::int16_t{0});
+    }
+
+    // Kept first of the tests that start the game: nothing else here reads an image before it.
+    void startLoadsNoImagePlugin() {
+        QVERIFY2(!imagePluginsLoaded(), "read before the start");
+        startGame();
+        QWidget* main = gameWindow(kMain);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main->grab();
+        QVERIFY(!imagePluginsLoaded());
+
+        // The menu bar's overflow button still has the style's own icon, once it is drawn.
+        auto* bar = main->findChild<QMenuBar*>(QStringLiteral("menuBar"));
+        QVERIFY(bar);
+        auto* overflow = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(overflow);
+        QVERIFY(!overflow->icon().isNull());
+        auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+        QVERIFY(style);
+        const QIcon own =
+            style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QVERIFY(!own.isNull());
+        for (const int size : {16, 32})
+            QCOMPARE(overflow->icon().pixmap(size).toImage(), own.pixmap(size).toImage());
+        QCOMPARE(overflow->icon().availableSizes(), own.availableSizes());
     }
 
     void startShowsOnlyTheMainWindowWithDefaults() {

@@ -4,7 +4,7 @@
 # and dpkg's own output goes to a log, shown (its end) only when they fail.
 set -euo pipefail
 
-packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev fonts-dejavu-core "$@")
+packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev libxcb1-dev fonts-dejavu-core "$@")
 
 missing=()
 for package in "${packages[@]}"; do

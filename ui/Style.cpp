@@ -1,0 +1,83 @@
+#include "ui/Style.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+
+#include <optional>
+
+namespace ui {
+namespace {
+
+// An icon of the base style, asked of it only once something needs its pixels or sizes.
+class IconOnFirstUse : public QIconEngine {
+public:
+    IconOnFirstUse(const QStyle& style, QStyle::StandardPixmap which, const QWidget* widget)
+        : style_(&style), which_(which), widget_(widget) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    // The base style has this icon: asking whether it is there must not make it.
+    bool isNull() override { return icon_ && icon_->isNull(); }
+    QString key() const override { return QStringLiteral("IconOnFirstUse"); }
+    QIconEngine* clone() const override { return new IconOnFirstUse(*this); }
+
+private:
+    const QIcon& icon() {
+        if (!icon_)
+            icon_ = style_ ? style_->standardIcon(which_, nullptr, widget_) : QIcon();
+        return *icon_;
+    }
+
+    QPointer<const QStyle> style_;
+    QStyle::StandardPixmap which_;
+    QPointer<const QWidget> widget_;
+    std::optional<QIcon> icon_;
+};
+
+// FIXME(Qt 6.4, Orca 43): every menu bar asks the style for its overflow button's icon when it is made, and reading Qt's built-in PNG loads every image-format plugin to ask each whether it reads PNG. Remove when Qt reads its own images without the plugins; pinned by tst_startup's startLoadsNoImagePlugin.
+// The button shows only when the menus do not fit the bar, which never happens here.
+class Style : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (which == SP_ToolBarHorizontalExtensionButton && qobject_cast<const QMenuBar*>(widget))
+            return QIcon(new IconOnFirstUse(*baseStyle(), which, widget));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+
+} // namespace
+
+void installStyle() {
+    // Kept rather than asked of QApplication::style(), which would make the default style first.
+    static QPointer<QStyle> installed;
+    if (installed)
+        return;
+    installed = new Style;
+    QApplication::setStyle(installed);
+}
+
+} // namespace ui
+
+#include "Style.moc"

@@ -23,13 +23,13 @@ bool setX11WindowIcon(QWidget& window, QByteArrayView property) {
         return false;
     static constexpr char kName[] = "_NET_WM_ICON";
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(connection,
-                              xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr),
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName),
+                              nullptr),
         &std::free);
     if (!atom)
         return false;
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()),
-                        atom->atom, XCB_ATOM_CARDINAL, 32, words, property.data());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), atom->atom,
+                        XCB_ATOM_CARDINAL, 32, words, property.data());
     xcb_flush(connection);
     return true;
 #else

@@ -4,6 +4,8 @@
 // bar with its items, line edit, push button) to tell the toolkit's share from the game's.
 #include "FirstFrame.h"
 
+#include "ui/Style.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -21,6 +23,9 @@
 namespace {
 
 void addWidgets(QWidget& window) {
+    // The game's style: without it the menu bar loads every image-format plugin, which the game
+    // does not, and the toolkit's share would look larger than it is.
+    ui::installStyle();
     auto* bar = new QMenuBar(&window);
     const std::pair<const char*, int> menus[] = {{"Game", 8}, {"Help", 2}, {"Debug", 1}};
     for (const auto& [title, items] : menus) {

@@ -3,17 +3,21 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+#if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
+#endif
 
 #include <cstdlib>
 #include <memory>
 
 bool setX11WindowIcon(QWidget& window, QByteArrayView property) {
 #if QT_CONFIG(xcb)
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    // Qt's offscreen platform answers for X11 too, and may hold a connection of its own.
+    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return false;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || property.isEmpty() || property.size() % 4 != 0)
         return false;
-    // Qt's offscreen platform answers for X11 too, with no connection.
     xcb_connection_t* connection = x11->connection();
     if (!connection || xcb_connection_has_error(connection))
         return false;

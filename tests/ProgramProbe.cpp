@@ -8,6 +8,8 @@
 //   entry     open the old-high-score entry window and stay
 //   message   in the entry window, press OK on a text that is no number, and stay in the message
 //   icon      print the windows' icon's sizes once it is set, then F3
+//   x11-icon  on X11: print how often the main window's icon reached X and whether Qt was kept
+//             from sending it, and stay
 // The states that stay print "ready" and the native window ids of the main window and of the
 // window shown, once it is shown; after the message box is answered (OK or its window taken
 // away) the entry window's prompt and box follow, and "entry goes on" once OK on a number
@@ -17,6 +19,7 @@
 #include "core/Program.h"
 #include "forms/Forms.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -24,7 +27,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <xcb/xcb.h>
+
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -66,9 +73,52 @@ void goOnInTheEntryWindow() {
     std::fflush(stdout);
 }
 
+// Counts the times X tells the program that a window's _NET_WM_ICON has a new value.
+class IconChanges : public QAbstractNativeEventFilter {
+public:
+    explicit IconChanges(const QWidget& window) : window_(xcb_window_t(window.winId())) {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr) {
+            static constexpr char kName[] = "_NET_WM_ICON";
+            xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+                connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
+            if (reply)
+                atom_ = reply->atom;
+            std::free(reply);
+        }
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~IconChanges() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+    IconChanges(const IconChanges&) = delete;
+    IconChanges& operator=(const IconChanges&) = delete;
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+            const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+            if (change->window == window_ && change->atom == atom_ &&
+                change->state == XCB_PROPERTY_NEW_VALUE)
+                ++count_;
+        }
+        return false;
+    }
+    int count() const { return count_; }
+
+private:
+    xcb_window_t window_;
+    xcb_atom_t atom_ = XCB_ATOM_NONE;
+    int count_ = 0;
+};
+
 void runScript() {
-    (void)QTest::qWaitForWindowActive(gameWindow(kMain));
     const QByteArray script = qgetenv("VORLAKIN_PROBE");
+    // From before the first frame, which the icon follows.
+    std::optional<IconChanges> iconChanges;
+    if (script == "x11-icon")
+        iconChanges.emplace(*gameWindow(kMain));
+    (void)QTest::qWaitForWindowActive(gameWindow(kMain));
     if (script == "close") {
         closeWindow(kMain);
     } else if (script == "end-key") {
@@ -87,6 +137,12 @@ void runScript() {
         std::fflush(stdout);
         pressEndGame();
     } else if (script == "main") {
+        sayReady(*gameWindow(kMain));
+    } else if (script == "x11-icon") {
+        (void)QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }, 10000);
+        QTest::qWait(300); // X's word of every change so far has come
+        std::printf("icon set %d time(s), Qt kept from sending it: %s\n", iconChanges->count(),
+                    gameWindow(kMain)->testAttribute(Qt::WA_SetWindowIcon) ? "yes" : "no");
         sayReady(*gameWindow(kMain));
     } else if (script == "idle") {
         triggerAction(QStringLiteral("mnuNewGame"));

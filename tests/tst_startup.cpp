@@ -79,9 +79,17 @@ private Q_SLOTS:
         const QIcon own =
             style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
         QVERIFY(!own.isNull());
-        for (const int size : {16, 32})
-            QCOMPARE(overflow->icon().pixmap(size).toImage(), own.pixmap(size).toImage());
         QCOMPARE(overflow->icon().availableSizes(), own.availableSizes());
+        for (const int size : {16, 32}) {
+            QCOMPARE(overflow->icon().actualSize(QSize(size, size)),
+                     own.actualSize(QSize(size, size)));
+            for (const qreal ratio : {1.0, 1.5, 2.0}) {
+                const QPixmap drawn = overflow->icon().pixmap(QSize(size, size), ratio);
+                const QPixmap expected = own.pixmap(QSize(size, size), ratio);
+                QCOMPARE(drawn.devicePixelRatio(), expected.devicePixelRatio());
+                QCOMPARE(drawn.toImage(), expected.toImage());
+            }
+        }
     }
 
     void startShowsOnlyTheMainWindowWithDefaults() {

@@ -18,19 +18,21 @@ public:
     IconOnFirstUse(const QStyle& style, QStyle::StandardPixmap which, const QWidget* widget)
         : style_(&style), which_(which), widget_(widget) {}
 
+    // pixmap() and scaledPixmap() are given device pixels: the icon is asked at a ratio of 1, and
+    // the QIcon that called this engine marks the pixmap with the ratio it is drawn at.
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
         icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().pixmap(size, mode, state);
+        return icon().pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        return icon().pixmap(size, scale, mode, state);
+                         qreal /*scale*/) override {
+        return icon().pixmap(size, 1.0, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().actualSize(size, mode, state);
+        return icon().pixmap(size, 1.0, mode, state).size();
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return icon().availableSizes(mode, state);
@@ -42,8 +44,10 @@ public:
 
 private:
     const QIcon& icon() {
-        if (!icon_)
-            icon_ = style_ ? style_->standardIcon(which_, nullptr, widget_) : QIcon();
+        if (!icon_) {
+            const QStyle* style = style_ ? style_.data() : QApplication::style();
+            icon_ = style->standardIcon(which_, nullptr, widget_);
+        }
         return *icon_;
     }
 

@@ -4,7 +4,13 @@
 # and dpkg's own output goes to a log, shown (its end) only when they fail.
 set -euo pipefail
 
-packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev libxcb1-dev fonts-dejavu-core "$@")
+# --only: just the packages named, not what the game's build needs.
+if [ "${1:-}" = "--only" ]; then
+    shift
+    packages=("$@")
+else
+    packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev libxcb1-dev fonts-dejavu-core "$@")
+fi
 
 missing=()
 for package in "${packages[@]}"; do

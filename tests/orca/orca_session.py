@@ -38,6 +38,12 @@ TOOLS = ["Xvfb", "xdotool", "openbox", "dbus-daemon", "dbus-send", "speech-dispa
          "/usr/lib/speech-dispatcher-modules/sd_generic"]
 DISPLAYS = range(70, 80)
 MARKER = "VORLAKIN_ORCA_SESSION"
+# The AT-SPI events Orca must be listening for before the program starts, as the registry
+# spells them with case and punctuation dropped.
+ORCA_EVENTS = frozenset([
+    "windowactivate", "objectstatechangedfocused", "objectstatechangedshowing",
+    "objectpropertychangeaccessiblename", "objecttextchangedinsert", "objecttextchangeddelete",
+    "objecttextcaretmoved"])
 
 # Runs Orca with its debug log written line by line, so that speech can be read as it happens,
 # and without its look for other Orcas of the same user: other people's screen readers on the
@@ -72,14 +78,13 @@ AddVoice "en" "MALE1" "default"
 """
 
 RECORD_START = re.compile(r"^\d\d:\d\d:\d\d\.\d{6} - ", re.M)
-# The text, then what Orca logs of the voice: " voice=NAME" and the voice's settings "{...}"
-# (flat review logs them as a list "[{...}]", or "None").
-SPEECH = re.compile(
-    r"SPEECH OUTPUT: '(.*?)'(?: voice=\S+)?(?: ?(?:\{[^{}]*\}|\[[^\[\]]*\]|None))?\s*$", re.S)
-# Orca logs the keys it echoes with a blank between the text and the voice's settings.
-KEY_ECHO = re.compile(r"' \{[^{}]*\}\s*$")
-
-
+SPEECH = "SPEECH OUTPUT: '"
+# Orca logs the voice after the text, in a form of each version's own: " voice=NAME", then the
+# voice's settings as a dictionary "{...}" (nested in Orca 48), a list of them "[{...}]" (flat
+# review), or "None".
+VOICE_NAME = re.compile(r"^\s*voice=\S+")
+# The keys Orca echoes are said right after it says it presents a keyboard event.
+KEY_ECHO_NEXT = "DEFAULT: Presenting keyboard event"
 # What Orca puts on the braille display, whether or not one is attached.
 BRAILLE = re.compile(r"BRAILLE LINE:  '(.*)'\s*$", re.S)
 
@@ -112,6 +117,29 @@ def missing_tools():
 
 def normalise(text):
     return " ".join(text.split())
+
+
+def speech_text(logged):
+    """The text of a logged utterance: what comes before the first quote that only the voice
+    follows (the text itself may hold quotes and braces)."""
+    for quote in re.finditer("'", logged):
+        if _is_voice(logged[quote.end():]):
+            return logged[:quote.start()]
+    return logged
+
+
+def _is_voice(tail):
+    tail = VOICE_NAME.sub("", tail, count=1).strip()
+    if tail in ("", "None"):
+        return True
+    if tail[0] not in "{[":
+        return False
+    depth = 0
+    for at, character in enumerate(tail):
+        depth += (character in "{[") - (character in "}]")
+        if depth == 0:
+            return at == len(tail) - 1
+    return False
 
 
 def _signal_marked(token, signum):
@@ -172,8 +200,11 @@ class Session:
         self.watchdog = None
         self._read_offset = 0
         self._partial = ""
+        self._key_echo_next = False
         self.utterances = []
         self.stopped = False
+        self._a11y_address = None
+        self._registered = (frozenset(), 0.0)
 
     # -- start-up -----------------------------------------------------------------------------
 
@@ -340,7 +371,32 @@ class Session:
         orca = self._spawn("orca", ["/usr/bin/python3", "-c", ORCA_LAUNCHER, "-u",
                                     os.path.join(self.root, "prefs"), "--debug-file",
                                     self.debug_file])
-        self._wait("orca", lambda: "Startup complete" in self._debug_text(), 60, orca)
+        self._wait("orca", self._orca_listening, 60, orca)
+
+    def _orca_listening(self):
+        """Whether Orca has asked the AT-SPI registry for every event the game's presentation
+        rests on, and asked for nothing more for a moment: the last thing it does before its
+        main loop, in each version."""
+        registered = self._registered_events()
+        now = time.monotonic()
+        if registered != self._registered[0]:
+            self._registered = (registered, now)
+        return ORCA_EVENTS <= registered and now - self._registered[1] >= 0.3
+
+    def _registered_events(self):
+        if not self._a11y_address:
+            self._a11y_address = subprocess.run(
+                ["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+                 "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                env=self.env, capture_output=True, text=True).stdout.strip()
+        result = subprocess.run(
+            ["dbus-send", "--bus=" + self._a11y_address, "--print-reply",
+             "--dest=org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
+             "org.a11y.atspi.Registry.GetRegisteredEvents"],
+            env=self.env, capture_output=True, text=True)
+        # (listener, event) pairs; an event's name is spelled "Object:StateChanged:Focused".
+        names = re.findall(r'string "([^"]*)"', result.stdout)[1::2]
+        return frozenset(re.sub(r"[^a-z]", "", name.lower()) for name in names)
 
     def _start_program(self):
         env = dict(self.env)
@@ -383,11 +439,15 @@ class Session:
         if braille:
             self.utterances.append(Utterance(braille.group(1), braille=True))
             return
-        if not record.startswith("SPEECH OUTPUT: '"):
+        if record.startswith(KEY_ECHO_NEXT):
+            self._key_echo_next = True
             return
-        match = SPEECH.match(record)
-        text = match.group(1) if match else record[len("SPEECH OUTPUT: '"):]
-        self.utterances.append(Utterance(text, bool(KEY_ECHO.search(record))))
+        if record.startswith(SPEECH):
+            self.utterances.append(Utterance(speech_text(record[len(SPEECH):]),
+                                             self._key_echo_next))
+        # The key's speech is generated in between.
+        if not record.startswith("SPEECH GENERATOR"):
+            self._key_echo_next = False
 
     def flush(self):
         """Takes the last record too (once Orca has stopped or has been quiet long enough)."""

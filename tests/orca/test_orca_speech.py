@@ -53,11 +53,13 @@ def shown(utterances):
 
 
 class Phrase:
-    """Said somewhere after the step, as words of their own."""
+    """Said somewhere after the step, as words of their own: `text`, or one of `others` where an
+    Orca has a standard way of its own to say the same ("New Game F2", "New Game." "F2.")."""
 
-    def __init__(self, text):
+    def __init__(self, text, *others):
         self.text = text
-        self.pattern = re.compile(r"(?<!\w)%s(?!\w)" % re.escape(" ".join(text.split())))
+        self.pattern = re.compile("|".join(r"(?<!\w)%s(?!\w)" % re.escape(" ".join(t.split()))
+                                           for t in (text,) + others))
 
     def met(self, utterances):
         return bool(self.pattern.search(" ".join(u.text for u in spoken(utterances))))
@@ -67,14 +69,15 @@ class Phrase:
 
 
 class Whole(Phrase):
-    """Said as an utterance of its own: a text box's whole contents, not a prefix of them."""
+    """Said as an utterance of its own, once: a text box's whole contents, not a prefix of them,
+    and not again apart from the focus."""
 
     def met(self, utterances):
-        return any(re.sub(r"( selected)?[. ]*$", "", u.text) == self.text
-                   for u in spoken(utterances))
+        return [re.sub(r"( selected)?[. ]*$", "", u.text) for u in spoken(utterances)].count(
+            self.text) == 1
 
     def __str__(self):
-        return "%r on its own" % self.text
+        return "%r on its own, once" % self.text
 
 
 class Once(Phrase):
@@ -156,7 +159,7 @@ FLOWS = {
         ("key ctrl+a", [Once(ABOUT), Braille(ABOUT)]),
         # The menus by keyboard: each item with its keys, and a page line by line.
         ("key alt", [Phrase("Game")]),
-        ("key Down", [Phrase("New Game F2")]),
+        ("key Down", [Phrase("New Game F2", "New Game. F2.")]),
         ("key Up", [Phrase("Characters")]),
         ("key Return", [Lines(CHARACTERS)] + [Braille(line) for line in CHARACTERS]),
         # Read again line by line in flat review, from the top of the window.
@@ -182,7 +185,8 @@ FLOWS = {
         ("type 950", []),
         ("key Tab space", [Phrase(SECOND), Whole("950")]),
         ("type abc", []),
-        ("key Tab space", [Phrase(NOT_A_NUMBER), Braille(NOT_A_NUMBER, r"(^| ){} OK push button$")]),
+        ("key Tab space", [Phrase(NOT_A_NUMBER),
+                           Braille(NOT_A_NUMBER, r"(^| ){} OK (push )?button$")]),
         ("key Return", [First("Form3"), Phrase(SECOND), Whole("abc")]),
     ],
 }

@@ -21,6 +21,9 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
 
+    // Names `control` (a text box) for screen readers: they read the caption as its label.
+    void labelFor(QWidget& control);
+
     // From now on, every caption it is given is also told to screen readers, whatever has the
     // focus, and so is the one it has now: for a text area whose page is the point of the window.
     void announceCaptions();

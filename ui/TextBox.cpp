@@ -14,10 +14,14 @@ TextBox::TextBox(Window& window, const char* name, Twips geometry, Typeface face
                  const QString& text)
     : QLineEdit(window.clientArea()), window_(window) {
     place(*this, name, geometry, face);
-    // Whatever is put in the box stays whole: the command line can be far longer than the
-    // 32767 characters a line edit keeps by default.
-    setMaxLength(std::numeric_limits<int>::max());
-    setText(text);
+    // The text and caret it is made with are what a reader meets with the box, not changes to
+    // tell: Orca 48 would say them on their own, after the box's focus or ahead of its label.
+    quietly([&] {
+        // Whatever is put in the box stays whole: the command line can be far longer than the
+        // 32767 characters a line edit keeps by default.
+        setMaxLength(std::numeric_limits<int>::max());
+        setText(text);
+    });
     holdCursorStillInLongText();
 }
 

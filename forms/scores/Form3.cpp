@@ -66,7 +66,7 @@ void Form3::createControls() {
     Command1->onClick([this] { Command1_Click(); });
 
     // The prompt names the entry box for screen readers.
-    Label1->setBuddy(Text1);
+    Label1->labelFor(*Text1);
     setTabOrder(Text1, Command1);
     Text1->setFocus();
 }

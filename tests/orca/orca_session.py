@@ -83,8 +83,10 @@ SPEECH = "SPEECH OUTPUT: '"
 # voice's settings as a dictionary "{...}" (nested in Orca 48), a list of them "[{...}]" (flat
 # review), or "None".
 VOICE_NAME = re.compile(r"^\s*voice=\S+")
-# The keys Orca echoes are said right after it says it presents a keyboard event.
-KEY_ECHO_NEXT = "DEFAULT: Presenting keyboard event"
+# What Orca says next, while it handles a key, is that key's echo: it logs "Presenting keyboard
+# event" (Orca 43, 48) or "Echoing ... event: True." (Orca 51) first.
+KEY_ECHO_NEXT = re.compile(r"DEFAULT: Presenting keyboard event$|[A-Z ]+: Echoing .* event: True\.$")
+KEY_DONE = "TOTAL PROCESSING TIME"
 # What Orca puts on the braille display, whether or not one is attached.
 BRAILLE = re.compile(r"BRAILLE LINE:  '(.*)'\s*$", re.S)
 
@@ -439,14 +441,13 @@ class Session:
         if braille:
             self.utterances.append(Utterance(braille.group(1), braille=True))
             return
-        if record.startswith(KEY_ECHO_NEXT):
+        if KEY_ECHO_NEXT.match(record):
             self._key_echo_next = True
-            return
-        if record.startswith(SPEECH):
+        elif record.startswith(SPEECH):
             self.utterances.append(Utterance(speech_text(record[len(SPEECH):]),
                                              self._key_echo_next))
-        # The key's speech is generated in between.
-        if not record.startswith("SPEECH GENERATOR"):
+            self._key_echo_next = False
+        elif record.startswith(KEY_DONE):
             self._key_echo_next = False
 
     def flush(self):

@@ -1,6 +1,6 @@
-#include "core/AppIcon.h"
+#include "platform/AppIcon.h"
 
-#include "core/X11WindowIcon.h"
+#include "platform/X11WindowIcon.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -17,6 +17,8 @@
 #include <QWidget>
 
 #include <algorithm>
+
+namespace platform {
 
 namespace {
 
@@ -49,10 +51,30 @@ QByteArrayView builtInIconProperty() {
     return aligned;
 }
 
+// The copy built into the program, 48, 128 and 256 pixels.
+QIcon builtInIcon() {
+    QIcon icon;
+    const QByteArrayView property = builtInIconProperty();
+    const auto* words = reinterpret_cast<const quint32*>(property.data());
+    const qsizetype count = property.size() / qsizetype(sizeof(quint32));
+    for (qsizetype at = 0; at + 2 <= count;) {
+        const qsizetype width = words[at];
+        const qsizetype height = words[at + 1];
+        if (width <= 0 || height <= 0 || width * height > count - at - 2)
+            break;
+        // Kept as they are, in the program's own memory.
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(words + at + 2),
+                                                 int(width), int(height), QImage::Format_ARGB32),
+                                          Qt::NoFormatConversion));
+        at += 2 + width * height;
+    }
+    return icon;
+}
+
 void giveWindowsTheIcon(QWidget* firstWindow) {
     QIcon icon = themeIcon();
     if (icon.isNull()) {
-        icon = builtInAppIcon();
+        icon = builtInIcon();
         // FIXME(Qt 6.4, Orca 43): Qt copies an icon's pixels twice over before X gets them, which cost the start more than anything else the game does after its first frame. Remove when Qt hands X an icon's pixels as they are; pinned by tst_environment's builtInIconReachesX.
         // The main window has it from X as stored; the others get it from Qt when they are made.
         if (firstWindow && setX11WindowIcon(*firstWindow, builtInIconProperty()))
@@ -87,32 +109,10 @@ private:
 
 } // namespace
 
-QIcon builtInAppIcon() {
-    QIcon icon;
-    const QByteArrayView property = builtInIconProperty();
-    const auto* words = reinterpret_cast<const quint32*>(property.data());
-    const qsizetype count = property.size() / qsizetype(sizeof(quint32));
-    for (qsizetype at = 0; at + 2 <= count;) {
-        const qsizetype width = words[at];
-        const qsizetype height = words[at + 1];
-        if (width <= 0 || height <= 0 || width * height > count - at - 2)
-            break;
-        // Kept as they are, in the program's own memory.
-        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(words + at + 2),
-                                                 int(width), int(height), QImage::Format_ARGB32),
-                                          Qt::NoFormatConversion));
-        at += 2 + width * height;
-    }
-    return icon;
-}
-
-QIcon appIcon() {
-    const QIcon fromTheme = themeIcon();
-    return fromTheme.isNull() ? builtInAppIcon() : fromTheme;
-}
-
 void setAppIconAfterFirstFrame(QWidget& firstWindow) {
     new IconAfterFirstFrame(firstWindow);
 }
+
+} // namespace platform
 
 #include "AppIcon.moc"

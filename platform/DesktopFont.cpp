@@ -1,4 +1,4 @@
-#include "core/DesktopFont.h"
+#include "platform/DesktopFont.h"
 
 #include "ui/Fonts.h"
 
@@ -10,7 +10,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-namespace ui {
+namespace platform {
 namespace {
 
 // What fontconfig makes of `family`, as Qt asks it for the faces to try when no installed family
@@ -52,13 +52,13 @@ void resolveDesktopFont() {
     const QStringList genericNames{QStringLiteral("Sans Serif"), QStringLiteral("Serif"),
                                    QStringLiteral("Monospace")};
     if (family.isEmpty() ||
-        (isInstalledFamily(family) && !genericNames.contains(family, Qt::CaseInsensitive)))
+        (ui::isInstalledFamily(family) && !genericNames.contains(family, Qt::CaseInsensitive)))
         return;
     const QString resolved = bestMatch(family);
-    if (resolved.isEmpty() || !isInstalledFamily(resolved))
+    if (resolved.isEmpty() || !ui::isInstalledFamily(resolved))
         return;
     desktop.setFamilies({resolved});
     QApplication::setFont(desktop);
 }
 
-} // namespace ui
+} // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace ui {
+namespace platform {
 
 // Names the face that the desktop's font resolves to in place of the family alias it may give
 // (the plain X11 desktop's "Sans Serif"), so that the menus and message boxes show that same face
@@ -8,4 +8,4 @@ namespace ui {
 // exists, before the first window.
 void resolveDesktopFont();
 
-} // namespace ui
+} // namespace platform

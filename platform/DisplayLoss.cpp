@@ -1,6 +1,6 @@
-#include "core/DisplayLoss.h"
+#include "platform/DisplayLoss.h"
 
-#include "core/FatalLine.h"
+#include "platform/FatalLine.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,6 +13,8 @@
 #include <unistd.h>
 
 #include <cstring>
+
+namespace platform {
 
 namespace {
 
@@ -117,3 +119,5 @@ void watchMessage(QtMsgType type, const QMessageLogContext& context, const QStri
 void endOnLostDisplay() {
     nextHandler() = qInstallMessageHandler(watchMessage);
 }
+
+} // namespace platform

@@ -1,8 +1,10 @@
-#include "core/FatalLine.h"
+#include "platform/FatalLine.h"
 
 #include <QString>
 
 #include <unistd.h>
+
+namespace platform {
 
 [[noreturn]] void endWithLine(const QString& text) {
     const QByteArray line = QStringLiteral("vorlakin: %1\n").arg(text).toLocal8Bit();
@@ -10,3 +12,9 @@
     [[maybe_unused]] const auto written = ::write(STDERR_FILENO, line.constData(), line.size());
     _exit(1);
 }
+
+[[noreturn]] void cannotOpenWindow(const QString& cause, const QString& advice) {
+    endWithLine(QStringLiteral("cannot open a window: %1. %2").arg(cause, advice));
+}
+
+} // namespace platform

@@ -1,7 +1,4 @@
-#include "core/ForeignDestroy.h"
-
-#include "core/Windows.h"
-#include "ui/Window.h"
+#include "platform/ForeignDestroy.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,6 +6,8 @@
 #include <QWindow>
 
 #include <xcb/xcb.h>
+
+namespace platform {
 
 namespace {
 
@@ -20,12 +19,11 @@ QWidget* topLevelWithNativeWindow(WId id) {
     return nullptr;
 }
 
-void windowDestroyed(QWidget* widget) {
+void windowDestroyed(QWidget* widget, bool mainWindow) {
     if (auto* box = qobject_cast<QMessageBox*>(widget)) {
         box->done(QMessageBox::Ok);
         return;
     }
-    const bool mainWindow = widget == existingWindow(WindowId::Form1);
     widget->close();
     // The table and the entry window stay for the rest of the run; the next show gives them a
     // native window again.
@@ -35,7 +33,7 @@ void windowDestroyed(QWidget* widget) {
 
 } // namespace
 
-ForeignDestroy::ForeignDestroy() {
+ForeignDestroy::ForeignDestroy(const QWidget& mainWindow) : mainWindow_(mainWindow) {
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
@@ -53,6 +51,8 @@ bool ForeignDestroy::nativeEventFilter(const QByteArray& eventType, void* messag
     const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
     // Qt's own destruction of a window comes back here too, once the widget has let go of it.
     if (QWidget* widget = topLevelWithNativeWindow(destroyed->window))
-        windowDestroyed(widget);
+        windowDestroyed(widget, widget == &mainWindow_);
     return false;
 }
+
+} // namespace platform

@@ -1,6 +1,6 @@
-#include "core/ProcessLimits.h"
+#include "platform/ProcessLimits.h"
 
-#include "core/FatalLine.h"
+#include "platform/FatalLine.h"
 
 #include <QString>
 
@@ -9,6 +9,8 @@
 #include <new>
 #include <sys/resource.h>
 #include <unistd.h>
+
+namespace platform {
 
 namespace {
 
@@ -77,3 +79,5 @@ void checkResourceLimits() {
     checkMemory(RLIMIT_DATA, "-d");
     std::set_new_handler(outOfMemory);
 }
+
+} // namespace platform

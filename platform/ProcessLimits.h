@@ -1,5 +1,7 @@
 #pragma once
 
+namespace platform {
+
 // What the process gets from whoever started it, made fit for the game before Qt starts.
 
 // Opens descriptors 0, 1 and 2 on /dev/null where they are closed, so that none of them is taken
@@ -11,3 +13,5 @@ void secureStandardStreams();
 // too little to start with, and makes running out of memory later end the same way rather than
 // crash or hang.
 void checkResourceLimits();
+
+} // namespace platform

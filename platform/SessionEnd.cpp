@@ -1,22 +1,18 @@
-#include "core/SessionEnd.h"
-
-#include "core/Program.h"
+#include "platform/SessionEnd.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QSessionManager>
 
-namespace {
+namespace platform {
 
-void endForSession(QSessionManager& manager) {
-    manager.setRestartHint(QSessionManager::RestartNever);
-    End();
-}
-
-} // namespace
-
-SessionEnd::SessionEnd(QObject* parent) : QObject(parent) {
+SessionEnd::SessionEnd(QObject* parent, std::function<void()> end)
+    : QObject(parent), end_(std::move(end)) {
 #ifndef QT_NO_SESSIONMANAGER
+    const auto endForSession = [this](QSessionManager& manager) {
+        manager.setRestartHint(QSessionManager::RestartNever);
+        end_();
+    };
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, endForSession);
     connect(qGuiApp, &QGuiApplication::saveStateRequest, this, endForSession);
 #endif
@@ -25,8 +21,10 @@ SessionEnd::SessionEnd(QObject* parent) : QObject(parent) {
 
 bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
     if (watched == qGuiApp && event->type() == QEvent::Quit) {
-        End();
+        end_();
         return true;
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace platform

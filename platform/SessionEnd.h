@@ -2,7 +2,11 @@
 
 #include <QObject>
 
-// Ends the game at once when the desktop session ends, whatever window is open, and asks the
+#include <functional>
+
+namespace platform {
+
+// Ends the game at once (`end`) when the desktop session ends, whatever window is open, and asks the
 // session manager not to start it again: nothing is kept from a run, so a restored game would
 // only be a new one with the session manager's arguments in its command box.
 //
@@ -15,8 +19,13 @@ class SessionEnd : public QObject {
     Q_OBJECT
 
 public:
-    explicit SessionEnd(QObject* parent);
+    SessionEnd(QObject* parent, std::function<void()> end);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void()> end_;
 };
+
+} // namespace platform

@@ -1,6 +1,6 @@
-#include "core/UnworkableSettings.h"
+#include "platform/UnworkableSettings.h"
 
-#include "core/FatalLine.h"
+#include "platform/FatalLine.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +14,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
+namespace platform {
 
-[[noreturn]] void cannotStart(const QString& cause, const QString& advice) {
-    endWithLine(QStringLiteral("cannot open a window: %1. %2").arg(cause, advice));
-}
+namespace {
 
 void checkScaleFactor() {
     const QString text = qEnvironmentVariable("QT_SCALE_FACTOR");
@@ -28,7 +26,7 @@ void checkScaleFactor() {
     const double factor = text.trimmed().toDouble(&isNumber);
     if (isNumber && factor >= kLeastScaleFactor && factor <= kGreatestScaleFactor)
         return;
-    cannotStart(
+    cannotOpenWindow(
         QStringLiteral("QT_SCALE_FACTOR=%1 is not a scale factor from %2 to %3")
             .arg(text, QString::number(kLeastScaleFactor), QString::number(kGreatestScaleFactor)),
         QStringLiteral("Unset it, or set it to a number in that range."));
@@ -66,7 +64,7 @@ void checkDevicePlatform() {
         const QString device =
             platformOption(platformParts, QStringLiteral("fb"), QStringLiteral("/dev/fb0"));
         if (const QString error = openingError(device); !error.isEmpty())
-            cannotStart(QStringLiteral("QT_QPA_PLATFORM=%1 needs the framebuffer %2, which cannot "
+            cannotOpenWindow(QStringLiteral("QT_QPA_PLATFORM=%1 needs the framebuffer %2, which cannot "
                                        "be opened (%3)")
                             .arg(platform, device, error),
                         advice);
@@ -79,7 +77,7 @@ void checkDevicePlatform() {
             return openingError(QStringLiteral("/dev/dri/") + card).isEmpty();
         });
         if (!cardOpens && !openingError(framebuffer).isEmpty())
-            cannotStart(QStringLiteral("QT_QPA_PLATFORM=%1 needs a graphics card (/dev/dri/card*) "
+            cannotOpenWindow(QStringLiteral("QT_QPA_PLATFORM=%1 needs a graphics card (/dev/dri/card*) "
                                        "or the framebuffer %2, and neither can be opened")
                             .arg(platform, framebuffer),
                         advice);
@@ -92,3 +90,5 @@ void refuseUnworkableSettings() {
     checkScaleFactor();
     checkDevicePlatform();
 }
+
+} // namespace platform

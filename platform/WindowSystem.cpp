@@ -1,28 +1,20 @@
-#include "core/WindowSystem.h"
+#include "platform/WindowSystem.h"
+
+#include "platform/FatalLine.h"
 
 #include <QApplication>
 #include <QList>
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <cstdio>
 #include <mutex>
-#include <unistd.h>
+
+namespace platform {
 
 namespace {
 
 QString variable(const char* name) {
     return qEnvironmentVariable(name);
-}
-
-[[noreturn]] void cannotOpen(const QString& cause, const QString& advice) {
-    std::fflush(stdout);
-    const QByteArray line =
-        QStringLiteral("vorlakin: cannot open a window: %1. %2\n").arg(cause, advice).toLocal8Bit();
-    std::fputs(line.constData(), stderr);
-    std::fflush(stderr);
-    // Qt is half started: nothing of it is fit to be torn down.
-    _exit(1);
 }
 
 // FIXME(Qt 6.4, Orca 43): Qt tells why its platform plugin failed only in log messages, then aborts. Remove when Qt reports the failure to the program; pinned by tst_process's noWindowCanOpen.
@@ -111,7 +103,7 @@ struct PlatformFailure {
                                      "X server.");
         else
             advice = QStringLiteral("Run it with QT_DEBUG_PLUGINS=1 to see why.");
-        cannotOpen(causes.join(QStringLiteral(", and ")), advice);
+        cannotOpenWindow(causes.join(QStringLiteral(", and ")), advice);
     }
 };
 
@@ -159,7 +151,7 @@ void checkEnvironment() {
     const bool wayland =
         !waylandDisplay.isEmpty() || variable("XDG_SESSION_TYPE") == QLatin1String("wayland");
     if (platform.isEmpty() && !x11 && !wayland)
-        cannotOpen(QStringLiteral("no display (DISPLAY and WAYLAND_DISPLAY are not set)"),
+        cannotOpenWindow(QStringLiteral("no display (DISPLAY and WAYLAND_DISPLAY are not set)"),
                    QStringLiteral("Start it from a desktop session."));
     // Without XDG_RUNTIME_DIR the Wayland library cannot find the compositor's socket, and says
     // so on standard error itself.
@@ -168,7 +160,7 @@ void checkEnvironment() {
                                                       !platform.contains(QLatin1Char(';'));
     if (onlyWayland && variable("XDG_RUNTIME_DIR").isEmpty() &&
         !waylandDisplay.startsWith(QLatin1Char('/')))
-        cannotOpen(
+        cannotOpenWindow(
             QStringLiteral("no Wayland compositor can be found (XDG_RUNTIME_DIR is not set)"),
             QStringLiteral("Start it from a desktop session."));
 }
@@ -192,3 +184,5 @@ std::unique_ptr<QApplication> openWindowSystem(int& argc, char** argv) {
     heldMessages.clear();
     return application;
 }
+
+} // namespace platform

@@ -1,4 +1,4 @@
-#include "core/X11WindowIcon.h"
+#include "platform/X11WindowIcon.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -9,6 +9,8 @@
 
 #include <cstdlib>
 #include <memory>
+
+namespace platform {
 
 bool setX11WindowIcon(QWidget& window, QByteArrayView property) {
 #if QT_CONFIG(xcb)
@@ -42,3 +44,5 @@ bool setX11WindowIcon(QWidget& window, QByteArrayView property) {
     return false;
 #endif
 }
+
+} // namespace platform

@@ -1,4 +1,4 @@
-// The real program with one scripted action after start-up, chosen by VORLAKIN_PROBE:
+// The real program, its own main() and all, with one scripted action after start-up, chosen by VORLAKIN_PROBE:
 //   close     close the main window through its frame
 //   end-key   press F3 in the focused command box
 //   new-game  run New Game, print the command box's length and text (UTF-8, hex), then F3
@@ -14,10 +14,8 @@
 // window shown, once it is shown; after the message box is answered (OK or its window taken
 // away) the entry window's prompt and box follow, and "entry goes on" once OK on a number
 // there has moved on to the next prompt.
+#include "MainWindowShown.h"
 #include "TestSupport.h"
-
-#include "core/Program.h"
-#include "forms/Forms.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
@@ -164,8 +162,10 @@ void runScript() {
     }
 }
 
+void scriptOnceStarted() {
+    whenMainWindowShown([](QWidget&) { QTimer::singleShot(0, runScript); });
+}
+
 } // namespace
 
-int main(int argc, char* argv[]) {
-    return runProgram(argc, argv, createForm, [] { QTimer::singleShot(0, runScript); });
-}
+Q_COREAPP_STARTUP_FUNCTION(scriptOnceStarted)

@@ -1,9 +1,11 @@
 #include "TestSupport.h"
 
-#include "core/Program.h"
 #include "core/ProgramState.h"
 #include "core/Windows.h"
 #include "forms/Forms.h"
+#include "ui/Style.h"
+#include "ui/Window.h"
+#include "ui/accessible/AccessibleWidgetFactory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,9 +41,17 @@ void resetProgram(const QString& argumentText) {
     };
 }
 
+void showMainWindow() {
+    ui::installStyle();
+    ui::installAccessibility();
+    ui::Window& main = window(WindowId::Form1);
+    main.show();
+    main.activateWindow();
+}
+
 void startGame(const QString& argumentText) {
     resetProgram(argumentText);
-    StartProgram();
+    showMainWindow();
     QVERIFY(QTest::qWaitForWindowActive(gameWindow(QStringLiteral("Form1"))));
 }
 

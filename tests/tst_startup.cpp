@@ -2,10 +2,10 @@
 #include "GuiTest.h"
 #include "TestSupport.h"
 
-#include "core/DesktopFont.h"
-#include "core/Program.h"
 #include "core/WholeNumberText.h"
 #include "core/modVariables.h"
+#include "platform/CommandLine.h"
+#include "platform/DesktopFont.h"
 
 #include <QApplication>
 #include <QFile>
@@ -193,12 +193,12 @@ private Q_SLOTS:
         QList<const char*> argv{"vorlakin"};
         for (const QByteArray& argument : arguments)
             argv.append(argument.constData());
-        QCOMPARE(argumentText(static_cast<int>(argv.size()), argv.data()), text);
+        QCOMPARE(platform::argumentText(static_cast<int>(argv.size()), argv.data()), text);
     }
 
     void argumentTextSurvivesBytesThatAreNotUtf8() {
         const char* argv[] = {"vorlakin", "\xff\xfe", "ok"};
-        const QString text = argumentText(3, argv);
+        const QString text = platform::argumentText(3, argv);
         QVERIFY(text.endsWith(QStringLiteral(" ok")));
         QVERIFY(!text.contains(QChar(u'\0')));
     }
@@ -222,7 +222,7 @@ private Q_SLOTS:
         desktop.setPointSizeF(points);
         const QFontInfo drawn(desktop);
         QApplication::setFont(desktop);
-        ui::resolveDesktopFont();
+        platform::resolveDesktopFont();
         const QFont resolved = QApplication::font();
         QApplication::setFont(before);
         QCOMPARE(resolved.families().value(0), drawn.family() == family ? family : drawn.family());

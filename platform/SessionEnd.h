@@ -6,8 +6,8 @@
 
 namespace platform {
 
-// Ends the game at once (`end`) when the desktop session ends, whatever window is open, and asks the
-// session manager not to start it again: nothing is kept from a run, so a restored game would
+// Ends the game at once (`end`) when the desktop session ends, whatever window is open, and asks
+// the session manager not to start it again: nothing is kept from a run, so a restored game would
 // only be a new one with the session manager's arguments in its command box.
 //
 // On X11 the session manager asks to save (commitDataRequest, saveStateRequest) and then says

@@ -64,10 +64,11 @@ void checkDevicePlatform() {
         const QString device =
             platformOption(platformParts, QStringLiteral("fb"), QStringLiteral("/dev/fb0"));
         if (const QString error = openingError(device); !error.isEmpty())
-            cannotOpenWindow(QStringLiteral("QT_QPA_PLATFORM=%1 needs the framebuffer %2, which cannot "
-                                       "be opened (%3)")
-                            .arg(platform, device, error),
-                        advice);
+            cannotOpenWindow(
+                QStringLiteral("QT_QPA_PLATFORM=%1 needs the framebuffer %2, which cannot "
+                               "be opened (%3)")
+                    .arg(platform, device, error),
+                advice);
     } else if (name == QLatin1String("eglfs")) {
         const QStringList cards =
             QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("card*")}, QDir::System);
@@ -77,10 +78,11 @@ void checkDevicePlatform() {
             return openingError(QStringLiteral("/dev/dri/") + card).isEmpty();
         });
         if (!cardOpens && !openingError(framebuffer).isEmpty())
-            cannotOpenWindow(QStringLiteral("QT_QPA_PLATFORM=%1 needs a graphics card (/dev/dri/card*) "
-                                       "or the framebuffer %2, and neither can be opened")
-                            .arg(platform, framebuffer),
-                        advice);
+            cannotOpenWindow(
+                QStringLiteral("QT_QPA_PLATFORM=%1 needs a graphics card (/dev/dri/card*) "
+                               "or the framebuffer %2, and neither can be opened")
+                    .arg(platform, framebuffer),
+                advice);
     }
 }
 

@@ -152,7 +152,7 @@ void checkEnvironment() {
         !waylandDisplay.isEmpty() || variable("XDG_SESSION_TYPE") == QLatin1String("wayland");
     if (platform.isEmpty() && !x11 && !wayland)
         cannotOpenWindow(QStringLiteral("no display (DISPLAY and WAYLAND_DISPLAY are not set)"),
-                   QStringLiteral("Start it from a desktop session."));
+                         QStringLiteral("Start it from a desktop session."));
     // Without XDG_RUNTIME_DIR the Wayland library cannot find the compositor's socket, and says
     // so on standard error itself.
     const bool onlyWayland = platform.isEmpty() ? wayland && !x11

@@ -1,4 +1,5 @@
-// The real program, its own main() and all, with one scripted action after start-up, chosen by VORLAKIN_PROBE:
+// The real program, its own main() and all, with one scripted action after start-up, chosen by
+// VORLAKIN_PROBE:
 //   close     close the main window through its frame
 //   end-key   press F3 in the focused command box
 //   new-game  run New Game, print the command box's length and text (UTF-8, hex), then F3

@@ -2,7 +2,6 @@
 #include "GuiTest.h"
 #include "TestSupport.h"
 
-#include "core/WholeNumberText.h"
 #include "core/modVariables.h"
 #include "platform/CommandLine.h"
 #include "platform/DesktopFont.h"
@@ -14,8 +13,6 @@
 #include <QProxyStyle>
 #include <QTest>
 #include <QToolButton>
-
-#include <limits>
 
 namespace {
 
@@ -156,23 +153,6 @@ private Q_SLOTS:
         startGame();
         QCOMPARE(modVariables.HighScore1, 1000);
         QCOMPARE(modVariables.HighScore5, 200);
-    }
-
-    void wholeNumberTextIsPlainDecimal_data() {
-        QTest::addColumn<qint64>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("zero") << qint64{0} << QStringLiteral("0");
-        QTest::newRow("thousand, no grouping") << qint64{1000} << QStringLiteral("1000");
-        QTest::newRow("negative") << qint64{-42} << QStringLiteral("-42");
-        QTest::newRow("largest slot")
-            << qint64{std::numeric_limits<std::int32_t>::max()} << QStringLiteral("2147483647");
-        QTest::newRow("smallest slot")
-            << qint64{std::numeric_limits<std::int32_t>::min()} << QStringLiteral("-2147483648");
-    }
-    void wholeNumberTextIsPlainDecimal() {
-        QFETCH(qint64, value);
-        QFETCH(QString, text);
-        QCOMPARE(WholeNumberText(value), text);
     }
 
     void argumentTextJoinsWithSingleBlanks_data() {

@@ -1,6 +1,6 @@
 # Sourced by play.sh: can_open_window finds out, from the environment alone and in an instant,
 # whether the game could open a window, before anything is installed or built. Where it cannot,
-# it prints the game's own line for the cause (core/WindowSystem.cpp; tests/tools keeps the two
+# it prints the game's own line for the cause (platform/WindowSystem.cpp; tests/tools keeps the two
 # the same) and fails. Where it cannot tell, it lets the game find out.
 can_open_window() {
     local platform=${QT_QPA_PLATFORM:-} wayland_display=${WAYLAND_DISPLAY:-}

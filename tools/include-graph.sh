@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Prints which folders include headers from which others, one "from -> to (count)" line per
 # pair, from the project's own #include "..." lines. With --check, fails on any pair that the
-# layering in README's Layout section does not allow.
+# layering in docs/contributing.md's Layout section does not allow.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

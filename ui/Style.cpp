@@ -16,8 +16,8 @@ namespace {
 // Qt 6.11 makes the icon without them; 6.9 and 6.10 were not tried, so they keep it.
 #if QT_VERSION < QT_VERSION_CHECK(6, 11, 0)
 
-// What QIcon hands QIconEngine::scaledPixmap(): the size in device pixels up to Qt 6.7, in
-// device-independent pixels with the ratio to draw at from Qt 6.8 on.
+// What QIcon hands QIconEngine::scaledPixmap(): the size in device pixels on Qt 6.4, in
+// device-independent pixels with the ratio to draw at on 6.8 (6.5 to 6.7 were not tried).
 constexpr bool kScaledSizeInDevicePixels = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
 
 // An icon of the base style, asked of it only once something needs its pixels or sizes.

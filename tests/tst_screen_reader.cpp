@@ -32,16 +32,16 @@ QString page() {
     return textOf(kMain, QStringLiteral("Label1"));
 }
 
-ui::Announcer& announcer() {
-    return ui::Announcer::of(*gameWindow(kMain));
-}
-
 // What the main window has told screen readers: how many announcements, and the last one's lines.
 struct Told {
     int times;
     QStringList lines;
     bool operator==(const Told&) const = default;
 };
+
+ui::Announcer& announcer() {
+    return ui::Announcer::of(*gameWindow(kMain));
+}
 
 Told told() {
     return {announcer().announcementCount(), announcer().spokenLines()};
@@ -145,46 +145,68 @@ private Q_SLOTS:
         QCOMPARE(told().times, before + 2);
     }
 
-    // The tree holds what the events speak of: the status area is the window's last child, each
-    // notification has its text in a label (braille is made of that label, never of the name),
-    // and they are showing while their window is.
-    void notificationsSitInAStatusAreaOfTheWindow() {
+    // Each line reaches readers on its own, whatever has the focus. Before Qt 6.8 the status area,
+    // the window's last child, holds a notification a line, its text in a label (braille is made
+    // of that label, never of the name); undrawn, none of them claims to be showing, so a walk
+    // of what shows meets the page once.
+    void announcementsTakeTheWayOfTheRunningQt() {
         triggerAction(QStringLiteral("mnuCharacters"));
         settle();
+        QCOMPARE(told().lines, linesOf(TextPages::characters()));
         auto* window = QAccessible::queryAccessibleInterface(gameWindow(kMain));
-        auto* area = QAccessible::queryAccessibleInterface(&announcer());
+        QVERIFY(window && window->childCount() > 0);
+        QAccessibleInterface* area = window->child(window->childCount() - 1);
+        QVERIFY(area);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // Qt's own announcements, polite, and no status area in the tree.
+        for (int i = 0; i < window->childCount(); ++i)
+            QVERIFY(window->child(i) && window->child(i)->role() != QAccessible::StatusBar);
+        static QAccessible::UpdateHandler recorder = nullptr;
+        static QList<QAccessible::AnnouncementPoliteness> politeness;
+        politeness.clear();
+        recorder = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (event->type() == QAccessible::Announcement)
+                politeness.append(static_cast<QAccessibleAnnouncementEvent*>(event)->politeness());
+            recorder(event);
+        });
+        triggerAction(QStringLiteral("mnuAboutThisGame"));
+        settle();
+        QAccessible::installUpdateHandler(recorder);
+        QCOMPARE(politeness, QList{QAccessible::AnnouncementPoliteness::Polite});
+#else
         QCOMPARE(area->role(), QAccessible::StatusBar);
-        QCOMPARE(area->parent()->object(), gameWindow(kMain));
-        QCOMPARE(window->child(window->childCount() - 1), area);
+        QVERIFY(area->parent() && area->parent()->object() == gameWindow(kMain));
         QCOMPARE(window->indexOfChild(area), window->childCount() - 1);
         QCOMPARE(window->child(0)->object(), part("Form1", "clientArea"));
-        QVERIFY(!area->state().invisible);
         QStringList said;
         for (int i = 0; i < area->childCount(); ++i) {
             auto* notification = area->child(i);
+            QVERIFY(notification);
             QCOMPARE(notification->role(), QAccessible::Notification);
-            QVERIFY(!notification->state().invisible);
+            QVERIFY(notification->state().invisible);
             QCOMPARE(notification->parent(), area);
             QCOMPARE(area->indexOfChild(notification), i);
             QCOMPARE(notification->text(QAccessible::Name), QString());
             QCOMPARE(notification->childCount(), 1);
             auto* label = notification->child(0);
+            QVERIFY(label);
             QCOMPARE(label->role(), QAccessible::StaticText);
+            QVERIFY(label->state().invisible);
             QCOMPARE(label->parent(), notification);
             QCOMPARE(notification->indexOfChild(label), 0);
             QCOMPARE(label->childCount(), 0);
             said.append(label->text(QAccessible::Name));
         }
         QCOMPARE(said, linesOf(TextPages::characters()));
+        QVERIFY(area->state().invisible);
         // A shorter page leaves no line of the longer one behind.
         triggerAction(QStringLiteral("mnuAboutThisGame"));
         settle();
         QCOMPARE(area->childCount(), 1);
+        QVERIFY(area->child(0) && area->child(0)->child(0));
         QCOMPARE(area->child(0)->child(0)->text(QAccessible::Name), TextPages::about());
-        // Hidden with their window.
-        pressKey(Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(QTest::qWaitForWindowActive(gameWindow(QStringLiteral("Form2"))));
-        QVERIFY(area->state().invisible && area->child(0)->state().invisible);
+#endif
+        QCOMPARE(told().lines, QStringList{TextPages::about()});
     }
 
     // Magnifiers follow the caret, which while typing sits after the last character.

@@ -167,7 +167,8 @@ private Q_SLOTS:
         recorder = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             if (event->type() == QAccessible::Announcement)
                 politeness.append(static_cast<QAccessibleAnnouncementEvent*>(event)->politeness());
-            recorder(event);
+            if (recorder)
+                recorder(event);
         });
         triggerAction(QStringLiteral("mnuAboutThisGame"));
         settle();

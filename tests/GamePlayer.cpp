@@ -54,12 +54,20 @@ void chooseWithTheMouse(const MenuEntry& entry) {
     auto* bar = main->findChild<QMenuBar*>();
     auto* menu = main->findChild<QMenu*>(QString::fromLatin1(entry.menu));
     QAction* item = menuItem(QString::fromLatin1(entry.name));
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    const QPoint barPoint = bar->actionGeometry(menu->menuAction()).center();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, barPoint);
     if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
         return;
-    // The popup is shown before the hand reaches the item.
+    // The popup is shown before the hand reaches the item, and the pointer crosses the menu to
+    // it before it is pressed, as a real one does.
     QCoreApplication::processEvents();
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    const QPoint target = menu->actionGeometry(item).center();
+    const QPoint from = menu->mapFromGlobal(bar->mapToGlobal(barPoint));
+    for (int step = 1; step <= 8; ++step)
+        QTest::mouseMove(menu, from + (target - from) * step / 8);
+    if (!QTest::qWaitFor([menu, item] { return menu->activeAction() == item; }, 2000))
+        return;
+    QTest::mouseClick(menu, Qt::LeftButton, {}, target);
     (void)QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
 }
 

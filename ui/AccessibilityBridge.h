@@ -27,8 +27,6 @@ public:
     // `object` is no longer what readers met while it was being made (a message box's button
     // before the message named it): they get it anew.
     virtual void objectChanged(QObject& object) = 0;
-    // The window has just become active.
-    virtual void windowActivated(Window& window) = 0;
     // Runs `change` with the box's own reports of its text, caret and selection kept from
     // readers; what a reader should hear of the change is told otherwise.
     virtual void quietly(QObject& box, const std::function<void()>& change) = 0;

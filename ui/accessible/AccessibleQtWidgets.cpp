@@ -113,8 +113,9 @@ int AccessibleMenu::childCount() const {
 
 QAccessibleInterface* AccessibleMenu::child(int index) const {
     const QList<QAction*> items = menu()->actions();
-    return index >= 0 && index < items.size() ? QAccessible::queryAccessibleInterface(items.at(index))
-                                              : nullptr;
+    return index >= 0 && index < items.size()
+               ? QAccessible::queryAccessibleInterface(items.at(index))
+               : nullptr;
 }
 
 int AccessibleMenu::indexOfChild(const QAccessibleInterface* child) const {
@@ -123,7 +124,8 @@ int AccessibleMenu::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QAccessibleInterface* AccessibleMenu::childAt(int x, int y) const {
-    QAction* item = menu()->actionAt(menu()->mapFromGlobal(fromDevicePixels(QPoint(x, y), *menu())));
+    QAction* item =
+        menu()->actionAt(menu()->mapFromGlobal(fromDevicePixels(QPoint(x, y), *menu())));
     return item && !item->isSeparator() ? QAccessible::queryAccessibleInterface(item) : nullptr;
 }
 

@@ -41,11 +41,6 @@ void ScreenReaderBridge::objectChanged(QObject& object) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
-void ScreenReaderBridge::windowActivated(Window& window) {
-    if (auto* announcer = window.findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
-        announcer->windowActivated();
-}
-
 void ScreenReaderBridge::quietly(QObject& box, const std::function<void()>& change) {
     const QuietTextChange quiet(box);
     change();

@@ -12,7 +12,6 @@ public:
     void announceReplacedText(Window& window, TextBox& box) override;
     void showReplacedText(TextBox& box, const QString& oldText) override;
     void objectChanged(QObject& object) override;
-    void windowActivated(Window& window) override;
     void quietly(QObject& box, const std::function<void()>& change) override;
 };
 

@@ -41,8 +41,9 @@ QAccessibleInterface* accessibleWidgetInterface(const QString&, QObject* object)
     // The Qt widgets in the windows, as Qt makes them, in the screen's own pixels.
     if (auto* button = qobject_cast<QPushButton*>(object))
         return new AccessibleButton(button);
-    if (auto* label = qobject_cast<QLabel*>(object))
-        return new AccessibleDisplay(label);
+    // Not its subclasses, such as a tool tip.
+    if (object->metaObject() == &QLabel::staticMetaObject)
+        return new AccessibleDisplay(static_cast<QLabel*>(object));
     if (auto* box = qobject_cast<QMessageBox*>(object))
         return new AccessibleMessageBox(box);
     if (auto* bar = qobject_cast<QMenuBar*>(object))

@@ -40,11 +40,16 @@ if grep -q '/sid' "$root/etc/debian_version"; then
 fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
-# One copy per checkout, so that two trees can be tested in one root.
+# One copy per checkout, so that two trees can be tested in one root; the copies of checkouts
+# that are gone (CI's clones) go too.
 src=/srv/vorlakin-$(pwd | md5sum | cut -c1-8)
+for copy in "$root"/srv/vorlakin-*; do
+    [ -f "$copy/.checkout" ] && [ ! -d "$(cat "$copy/.checkout")" ] && rm -rf "$copy"
+done
 mkdir -p "$root$src"
+pwd >"$root$src/.checkout"
 # The tree as it stands, less what git ignores; the copy's own build folders are kept.
-rsync -a --delete --exclude=/.git --filter=':- .gitignore' ./ "$root$src/"
+rsync -a --delete --exclude=/.git --exclude=/.checkout --filter=':- .gitignore' ./ "$root$src/"
 echo "Debian $(cat "$root/etc/debian_version") in $root: $*"
 unshare --mount --propagation private bash -c '
     set -e

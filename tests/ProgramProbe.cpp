@@ -9,6 +9,8 @@
 //   entry     open the old-high-score entry window and stay
 //   message   in the entry window, press OK on a text that is no number, and stay in the message
 //   icon      print the windows' icon's sizes once it is set, then F3
+//   switches  go to the table and back, to the entry window and back (twice), print
+//             "switched", then F3
 //   x11-icon  on X11: print how often the main window's icon reached X and whether Qt was kept
 //             from sending it, and stay
 // The states that stay print "ready" and the native window ids of the main window and of the
@@ -147,6 +149,21 @@ void runScript() {
         triggerAction(QStringLiteral("mnuNewGame"));
         control(kMain, QStringLiteral("Text1"))->setFocus();
         sayReady(*gameWindow(kMain));
+    } else if (script == "switches") {
+        for (int round = 0; round < 2; ++round) {
+            triggerAction(QStringLiteral("mnuCheckHighScores"));
+            (void)QTest::qWaitForWindowExposed(gameWindow(QStringLiteral("Form2")));
+            clickButton(QStringLiteral("Form2"), QStringLiteral("Command1"));
+            (void)QTest::qWaitForWindowExposed(gameWindow(kMain));
+            triggerAction(QStringLiteral("mnuEnterHighScores"));
+            (void)QTest::qWaitForWindowExposed(gameWindow(kEntry));
+            closeWindow(kEntry);
+            (void)QTest::qWaitForWindowExposed(gameWindow(kMain));
+        }
+        QTest::qWait(200);
+        std::puts("switched");
+        std::fflush(stdout);
+        pressEndGame();
     } else if (script == "table") {
         pressKey(Qt::Key_C, Qt::ControlModifier);
         sayReady(*gameWindow(QStringLiteral("Form2")));

@@ -2,7 +2,7 @@
 
 #include "ui/accessible/AccessibleLines.h"
 
-#include <QAccessibleWidget>
+#include "ui/accessible/AccessibleWidget.h"
 #include <QTextLayout>
 
 class QLabel;
@@ -13,14 +13,13 @@ namespace ui {
 // What a screen reader gets from a label: its caption as its name, as from Qt's own interface,
 // and also as text in the lines the label shows, so that a reader can review a page of the
 // text area line by line (Orca's flat review) instead of as one piece.
-class AccessibleLabel : public QAccessibleWidget, public AccessibleLines {
+class AccessibleLabel : public AccessibleWidget, public AccessibleLines {
 public:
     explicit AccessibleLabel(QLabel* label);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text kind) const override;
     using AccessibleLines::text;
-    QRect rect() const override;
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override;
 

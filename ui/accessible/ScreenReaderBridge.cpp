@@ -35,16 +35,6 @@ void ScreenReaderBridge::showReplacedText(TextBox& box, const QString& oldText) 
     QAccessible::updateAccessibility(&refresh);
 }
 
-void ScreenReaderBridge::objectChanged(QObject& object) {
-    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&object))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-}
-
-void ScreenReaderBridge::windowActivated(Window& window) {
-    if (auto* announcer = window.findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
-        announcer->windowActivated();
-}
-
 void ScreenReaderBridge::quietly(QObject& box, const std::function<void()>& change) {
     const QuietTextChange quiet(box);
     change();

@@ -83,44 +83,32 @@ QString AccessibleMessageBox::text(QAccessible::Text kind) const {
     }
 }
 
-AccessibleMenuBar::AccessibleMenuBar(QMenuBar* bar) : AccessibleWidget(bar, QAccessible::MenuBar) {}
+AccessibleActions::AccessibleActions(QWidget* widget, QAccessible::Role role)
+    : AccessibleWidget(widget, role) {}
 
-int AccessibleMenuBar::childCount() const {
+int AccessibleActions::childCount() const {
     return static_cast<int>(widget()->actions().size());
 }
 
-QAccessibleInterface* AccessibleMenuBar::child(int index) const {
-    const QList<QAction*> entries = widget()->actions();
-    return index >= 0 && index < entries.size()
-               ? QAccessible::queryAccessibleInterface(entries.at(index))
+QAccessibleInterface* AccessibleActions::child(int index) const {
+    const QList<QAction*> actions = widget()->actions();
+    return index >= 0 && index < actions.size()
+               ? QAccessible::queryAccessibleInterface(actions.at(index))
                : nullptr;
 }
 
-int AccessibleMenuBar::indexOfChild(const QAccessibleInterface* child) const {
-    auto* entry = child ? qobject_cast<QAction*>(child->object()) : nullptr;
-    return entry ? static_cast<int>(widget()->actions().indexOf(entry)) : -1;
+int AccessibleActions::indexOfChild(const QAccessibleInterface* child) const {
+    auto* action = child ? qobject_cast<QAction*>(child->object()) : nullptr;
+    return action ? static_cast<int>(widget()->actions().indexOf(action)) : -1;
 }
 
-AccessibleMenu::AccessibleMenu(QMenu* menu) : AccessibleWidget(menu, QAccessible::PopupMenu) {}
+AccessibleMenuBar::AccessibleMenuBar(QMenuBar* bar)
+    : AccessibleActions(bar, QAccessible::MenuBar) {}
+
+AccessibleMenu::AccessibleMenu(QMenu* menu) : AccessibleActions(menu, QAccessible::PopupMenu) {}
 
 QMenu* AccessibleMenu::menu() const {
     return static_cast<QMenu*>(widget());
-}
-
-int AccessibleMenu::childCount() const {
-    return static_cast<int>(menu()->actions().size());
-}
-
-QAccessibleInterface* AccessibleMenu::child(int index) const {
-    const QList<QAction*> items = menu()->actions();
-    return index >= 0 && index < items.size()
-               ? QAccessible::queryAccessibleInterface(items.at(index))
-               : nullptr;
-}
-
-int AccessibleMenu::indexOfChild(const QAccessibleInterface* child) const {
-    auto* item = child ? qobject_cast<QAction*>(child->object()) : nullptr;
-    return item ? static_cast<int>(menu()->actions().indexOf(item)) : -1;
 }
 
 QAccessibleInterface* AccessibleMenu::childAt(int x, int y) const {

@@ -39,24 +39,28 @@ public:
     QString text(QAccessible::Text kind) const override;
 };
 
-// A menu bar: its entries are its children, each leading to its menu.
-class AccessibleMenuBar : public AccessibleWidget {
+// A widget whose actions are its children: a menu bar's entries, each leading to its menu, or a
+// drop-down menu's items.
+class AccessibleActions : public AccessibleWidget {
 public:
-    explicit AccessibleMenuBar(QMenuBar* bar);
+    AccessibleActions(QWidget* widget, QAccessible::Role role);
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
 };
 
+// A menu bar: its entries are its children.
+class AccessibleMenuBar : public AccessibleActions {
+public:
+    explicit AccessibleMenuBar(QMenuBar* bar);
+};
+
 // A drop-down menu: its items are its children, its parent the entry that opens it.
-class AccessibleMenu : public AccessibleWidget {
+class AccessibleMenu : public AccessibleActions {
 public:
     explicit AccessibleMenu(QMenu* menu);
 
-    int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* parent() const override;
     QString text(QAccessible::Text kind) const override;

@@ -18,6 +18,10 @@ namespace {
 int endCount = 0;
 QList<ShownMessage> messages;
 
+void recordMessage(QWidget*, const QString& caption, const QString& text) {
+    messages.append({caption, text});
+}
+
 const QStringList kWindowNames{QStringLiteral("Form1"), QStringLiteral("Form2"),
                                QStringLiteral("Form3")};
 
@@ -30,10 +34,7 @@ void resetProgram(const QString& argumentText) {
         .command = argumentText,
         .makeWindow = createForm,
         .end = [] { ++endCount; },
-        .showMessage =
-            [](QWidget*, const QString& caption, const QString& text) {
-                messages.append({caption, text});
-            },
+        .showMessage = recordMessage,
         .variables = {},
         .windows = {},
     };

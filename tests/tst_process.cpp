@@ -76,10 +76,15 @@ QString deadXDisplay() {
     return QStringLiteral(":%1").arg(number);
 }
 
+// Qt 6.4 and 6.8 ship the plugin as libqwayland-generic in qt6-wayland; Qt 6.11 as libqwayland in
+// libqt6waylandclient6, which other packages pull in.
 bool waylandPluginInstalled() {
     const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
                          QStringLiteral("/platforms"));
-    return !platforms.entryList({QStringLiteral("libqwayland-generic*")}).isEmpty();
+    return !platforms
+                .entryList(
+                    {QStringLiteral("libqwayland-generic*"), QStringLiteral("libqwayland.*")})
+                .isEmpty();
 }
 
 } // namespace

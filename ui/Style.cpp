@@ -12,24 +12,28 @@
 namespace ui {
 namespace {
 
+// What QIcon hands QIconEngine::scaledPixmap(): the size in device pixels up to Qt 6.7, in
+// device-independent pixels with the ratio to draw at from Qt 6.8 on.
+constexpr bool kScaledSizeInDevicePixels = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
+
 // An icon of the base style, asked of it only once something needs its pixels or sizes.
 class IconOnFirstUse : public QIconEngine {
 public:
     IconOnFirstUse(const QStyle& style, QStyle::StandardPixmap which, const QWidget* widget)
         : style_(&style), which_(which), widget_(widget) {}
 
-    // pixmap() and scaledPixmap() are given device pixels: the icon is asked at a ratio of 1, and
-    // the QIcon that called this engine marks the pixmap with the ratio it is drawn at.
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
         icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
+    // pixmap() is given device pixels: the icon is asked at a ratio of 1, and the QIcon that
+    // called this engine marks the pixmap with the ratio it is drawn at.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return icon().pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal /*scale*/) override {
-        return icon().pixmap(size, 1.0, mode, state);
+                         qreal scale) override {
+        return icon().pixmap(size, kScaledSizeInDevicePixels ? 1.0 : scale, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return icon().pixmap(size, 1.0, mode, state).size();

@@ -1,11 +1,17 @@
-// The game's own start, as `vorlakin` runs it, ended right after the main window's first frame.
+// The game's own start, its main() as `vorlakin` runs it, ended right after the main window's
+// first frame.
 #include "FirstFrame.h"
 
-#include "core/Program.h"
-#include "core/Windows.h"
-#include "forms/Forms.h"
-#include "ui/Window.h"
+#include "tests/MainWindowShown.h"
 
-int main(int argc, char* argv[]) {
-    return runProgram(argc, argv, createForm, [] { new FirstFrame(window(WindowId::Form1)); });
+#include <QCoreApplication>
+
+namespace {
+
+void measureFirstFrame() {
+    whenMainWindowShown([](QWidget& mainWindow) { new FirstFrame(mainWindow); });
 }
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(measureFirstFrame)

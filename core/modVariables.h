@@ -13,6 +13,9 @@ struct ModVariables {
     std::int16_t CurrentRoom = 0;
 };
 
+// One of the five high-score slots, as the score windows name them.
+using HighScoreSlot = std::int32_t ModVariables::*;
+
 // Part of the program's state (core/ProgramState.h), under the name the forms use.
 ModVariables& programVariables();
 inline ModVariables& modVariables = programVariables();

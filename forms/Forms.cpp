@@ -15,15 +15,3 @@ std::unique_ptr<ui::Window> createForm(WindowId id) {
     }
     return nullptr;
 }
-
-Form1& theForm1() {
-    return static_cast<Form1&>(window(WindowId::Form1));
-}
-
-Form2& theForm2() {
-    return static_cast<Form2&>(window(WindowId::Form2));
-}
-
-Form3& theForm3() {
-    return static_cast<Form3&>(window(WindowId::Form3));
-}

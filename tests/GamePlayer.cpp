@@ -49,17 +49,30 @@ void type(const QString& text) {
     }
 }
 
+// The pointer's events enter through the windows, as the window system delivers them: Qt 6.8's
+// menus take an item only from a pointer that came in that way and crossed to it.
 void chooseWithTheMouse(const MenuEntry& entry) {
     QWidget* main = gameWindow(QStringLiteral("Form1"));
     auto* bar = main->findChild<QMenuBar*>();
     auto* menu = main->findChild<QMenu*>(QString::fromLatin1(entry.menu));
     QAction* item = menuItem(QString::fromLatin1(entry.name));
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
+    QWindow* window = main->windowHandle();
+    const QPoint title = bar->mapTo(main, bar->actionGeometry(menu->menuAction()).center());
+    QTest::mouseClick(window, Qt::LeftButton, {}, title);
+    if (!QTest::qWaitFor([menu] { return menu->isVisible() && menu->windowHandle(); }, 2000))
         return;
-    // The popup is shown before the hand reaches the item.
-    QCoreApplication::processEvents();
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    QWindow* popup = menu->windowHandle();
+    const QPoint from = popup->mapFromGlobal(window->mapToGlobal(title));
+    const QPoint target = menu->actionGeometry(item).center();
+    // Straight down into the menu first: across the bar, it would open the next title's menu.
+    const QPoint corner(from.x(), target.y());
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(popup, from + (corner - from) * step / 4);
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(popup, corner + (target - corner) * step / 4);
+    if (!QTest::qWaitFor([menu, item] { return menu->activeAction() == item; }, 2000))
+        return;
+    QTest::mouseClick(popup, Qt::LeftButton, {}, target);
     (void)QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
 }
 

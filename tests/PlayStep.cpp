@@ -8,7 +8,7 @@ QString quoted(const QString& text) {
     QString shown = QStringLiteral("\"");
     for (const QChar c : text) {
         if (c.unicode() < 0x20 || c.unicode() > 0x7e)
-            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            shown += QStringLiteral("\\u%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0'));
         else
             shown += c;
     }

@@ -1,4 +1,5 @@
-// The real program with one scripted action after start-up, chosen by VORLAKIN_PROBE:
+// The real program, its own main() and all, with one scripted action after start-up, chosen by
+// VORLAKIN_PROBE:
 //   close     close the main window through its frame
 //   end-key   press F3 in the focused command box
 //   new-game  run New Game, print the command box's length and text (UTF-8, hex), then F3
@@ -8,16 +9,16 @@
 //   entry     open the old-high-score entry window and stay
 //   message   in the entry window, press OK on a text that is no number, and stay in the message
 //   icon      print the windows' icon's sizes once it is set, then F3
+//   switches  go to the table and back, to the entry window and back (twice), print
+//             "switched", then F3
 //   x11-icon  on X11: print how often the main window's icon reached X and whether Qt was kept
 //             from sending it, and stay
 // The states that stay print "ready" and the native window ids of the main window and of the
 // window shown, once it is shown; after the message box is answered (OK or its window taken
 // away) the entry window's prompt and box follow, and "entry goes on" once OK on a number
 // there has moved on to the next prompt.
+#include "MainWindowShown.h"
 #include "TestSupport.h"
-
-#include "core/Program.h"
-#include "forms/Forms.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
@@ -148,6 +149,21 @@ void runScript() {
         triggerAction(QStringLiteral("mnuNewGame"));
         control(kMain, QStringLiteral("Text1"))->setFocus();
         sayReady(*gameWindow(kMain));
+    } else if (script == "switches") {
+        for (int round = 0; round < 2; ++round) {
+            triggerAction(QStringLiteral("mnuCheckHighScores"));
+            (void)QTest::qWaitForWindowExposed(gameWindow(QStringLiteral("Form2")));
+            clickButton(QStringLiteral("Form2"), QStringLiteral("Command1"));
+            (void)QTest::qWaitForWindowExposed(gameWindow(kMain));
+            triggerAction(QStringLiteral("mnuEnterHighScores"));
+            (void)QTest::qWaitForWindowExposed(gameWindow(kEntry));
+            closeWindow(kEntry);
+            (void)QTest::qWaitForWindowExposed(gameWindow(kMain));
+        }
+        QTest::qWait(200);
+        std::puts("switched");
+        std::fflush(stdout);
+        pressEndGame();
     } else if (script == "table") {
         pressKey(Qt::Key_C, Qt::ControlModifier);
         sayReady(*gameWindow(QStringLiteral("Form2")));
@@ -164,8 +180,10 @@ void runScript() {
     }
 }
 
+void scriptOnceStarted() {
+    whenMainWindowShown([](QWidget&) { QTimer::singleShot(0, runScript); });
+}
+
 } // namespace
 
-int main(int argc, char* argv[]) {
-    return runProgram(argc, argv, createForm, [] { QTimer::singleShot(0, runScript); });
-}
+Q_COREAPP_STARTUP_FUNCTION(scriptOnceStarted)

@@ -1,9 +1,11 @@
 #include "TestSupport.h"
 
-#include "core/Program.h"
 #include "core/ProgramState.h"
 #include "core/Windows.h"
 #include "forms/Forms.h"
+#include "ui/Style.h"
+#include "ui/Window.h"
+#include "ui/accessible/AccessibleWidgetFactory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +20,10 @@ namespace {
 int endCount = 0;
 QList<ShownMessage> messages;
 
+void recordMessage(QWidget*, const QString& caption, const QString& text) {
+    messages.append({caption, text});
+}
+
 const QStringList kWindowNames{QStringLiteral("Form1"), QStringLiteral("Form2"),
                                QStringLiteral("Form3")};
 
@@ -30,18 +36,23 @@ void resetProgram(const QString& argumentText) {
         .command = argumentText,
         .makeWindow = createForm,
         .end = [] { ++endCount; },
-        .showMessage =
-            [](QWidget*, const QString& caption, const QString& text) {
-                messages.append({caption, text});
-            },
+        .showMessage = recordMessage,
         .variables = {},
         .windows = {},
     };
 }
 
+void showMainWindow() {
+    ui::installStyle();
+    ui::installAccessibility();
+    ui::Window& main = window(WindowId::Form1);
+    main.show();
+    main.activateWindow();
+}
+
 void startGame(const QString& argumentText) {
     resetProgram(argumentText);
-    StartProgram();
+    showMainWindow();
     QVERIFY(QTest::qWaitForWindowActive(gameWindow(QStringLiteral("Form1"))));
 }
 

@@ -11,7 +11,10 @@ class QAction;
 // given argument text. End and message boxes are recorded instead of acting.
 void resetProgram(const QString& argumentText = QString());
 
-// resetProgram, then the program's start: the main window created and active.
+// The program's start once the application exists, as main() makes it: the style, the
+// screen-reader layer, then the main window created, shown and active.
+void showMainWindow();
+// resetProgram, then showMainWindow, waiting until the main window is active.
 void startGame(const QString& argumentText = QString());
 
 // The windows and their controls, found by object name as a player finds them by sight.

@@ -1,9 +1,11 @@
 // The real program in surroundings that go wrong: a display that goes away under each window, a
 // window destroyed by another client, the end of the desktop session, a closed or broken
 // stderr, a huge command box left idle, and settings it cannot run with.
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -165,6 +167,44 @@ QByteArray committedIconProperty() {
     }
     return property;
 }
+
+// The game's windows as a window manager sees them on X: the moments at which the number of
+// mapped top-level windows (menus and other override-redirect windows aside) changes.
+class MappedWindows {
+public:
+    explicit MappedWindows(const QString& display)
+        : connection_(xcb_connect(display.toLatin1().constData(), nullptr), &xcb_disconnect) {
+        if (xcb_connection_has_error(connection_.get()))
+            return;
+        const xcb_window_t root =
+            xcb_setup_roots_iterator(xcb_get_setup(connection_.get())).data->root;
+        const quint32 mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection_.get(), root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection_.get());
+        clock_.start();
+    }
+    void take() {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection_.get())) {
+            const int type = event->response_type & 0x7f;
+            if (type == XCB_MAP_NOTIFY &&
+                !reinterpret_cast<xcb_map_notify_event_t*>(event)->override_redirect)
+                mapped_.insert(reinterpret_cast<xcb_map_notify_event_t*>(event)->window);
+            else if (type == XCB_UNMAP_NOTIFY)
+                mapped_.remove(reinterpret_cast<xcb_unmap_notify_event_t*>(event)->window);
+            std::free(event);
+            if (changes_.isEmpty() || changes_.last().second != mapped_.size())
+                changes_.append({clock_.elapsed(), int(mapped_.size())});
+        }
+    }
+    // The count of mapped windows from the first map on, with the time each began (ms).
+    QList<std::pair<qint64, int>> changes() const { return changes_; }
+
+private:
+    std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection_;
+    QElapsedTimer clock_;
+    QSet<xcb_window_t> mapped_;
+    QList<std::pair<qint64, int>> changes_;
+};
 
 // CPU time (user and system) the process has used, in clock ticks.
 long long cpuTicks(qint64 pid) {
@@ -407,6 +447,39 @@ private Q_SLOTS:
         QVERIFY2(game.output().startsWith("icon set 1 time(s), Qt kept from sending it: yes\n"),
                  game.output().constData());
         QCOMPARE(game.error(), QString());
+    }
+
+    // One window on the screen at any time: at every switch the one goes before the next comes,
+    // and the screen is without a window of the game no longer than a switch takes.
+    void windowSwitchesShowOneWindowAtATime() {
+        REQUIRE_TOOL(installed("Xvfb"), "Xvfb");
+        XServer server;
+        QVERIFY(server.running());
+        MappedWindows windows(server.display());
+        Game game("switches", server.display());
+        game.start();
+        QElapsedTimer waited;
+        waited.start();
+        while (!game.output().contains("switched") && waited.elapsed() < 60000) {
+            windows.take();
+            QTest::qWait(1);
+        }
+        windows.take();
+        QVERIFY2(game.output().contains("switched"), qPrintable(game.error()));
+        const auto changes = windows.changes();
+        QStringList seen;
+        for (const auto& [time, count] : changes)
+            seen.append(QStringLiteral("%1 at %2 ms").arg(count).arg(time));
+        // Shown, then each of eight switches away and back: a gap and the next window.
+        QVERIFY2(changes.size() >= 1 + 2 * 8, qPrintable(seen.join(QStringLiteral(", "))));
+        for (qsizetype i = 1; i < changes.size(); ++i) {
+            QVERIFY2(changes[i].second <= 1, qPrintable(seen.join(QStringLiteral(", "))));
+            if (changes[i].second == 0 && i + 1 < changes.size())
+                QVERIFY2(changes[i + 1].first - changes[i].first < 500,
+                         qPrintable(seen.join(QStringLiteral(", "))));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(game.ended(), 30000);
+        QCOMPARE(game.process().exitCode(), 0);
     }
 
     void deadWaylandDisplayBesideWorkingX11SaysNothing() {

@@ -111,9 +111,10 @@ private Q_SLOTS:
     void scoresEnteredAfterTheFirstOpeningShowToo() {
         openTable();
         clickButton(kTable, QStringLiteral("Command1"));
-        enterScores({"5000", "-1", "-2", "-3", "-2147483648"});
+        enterScores({"2147483647", "-1", "-2", "-3", "-2147483648"});
         openTable();
-        QCOMPARE(tableValues(), numbers({5000, -1, -2, -3, std::numeric_limits<int>::min()}));
+        QCOMPARE(tableValues(), numbers({std::numeric_limits<int>::max(), -1, -2, -3,
+                                         std::numeric_limits<int>::min()}));
     }
 
     void zeroAndNegativeValuesRead() {

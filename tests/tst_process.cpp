@@ -76,10 +76,15 @@ QString deadXDisplay() {
     return QStringLiteral(":%1").arg(number);
 }
 
+// Qt 6.4 and 6.8 ship the plugin as libqwayland-generic in qt6-wayland; Qt 6.11 as libqwayland in
+// libqt6waylandclient6, which other packages pull in.
 bool waylandPluginInstalled() {
     const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
                          QStringLiteral("/platforms"));
-    return !platforms.entryList({QStringLiteral("libqwayland-generic*")}).isEmpty();
+    return !platforms
+                .entryList(
+                    {QStringLiteral("libqwayland-generic*"), QStringLiteral("libqwayland.*")})
+                .isEmpty();
 }
 
 } // namespace
@@ -203,10 +208,26 @@ private Q_SLOTS:
         QCOMPARE(run.output.split('\n').value(0), QByteArray("0"));
     }
 
-    void blanksAndQuotesArriveAsGiven() {
-        const QStringList arguments{QStringLiteral("take brick"), QStringLiteral("\"quoted\""),
-                                    QStringLiteral("it's"), QString(),
-                                    QStringLiteral("\u00e9\u4e2d")};
+    // Every form a shell passes: words quoted with their blanks, blanks at either end, empty
+    // words, tabs and line feeds, quotes, other scripts. The box holds them joined by one blank.
+    void argumentsArriveAsGiven_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("blanks and quotes")
+            << QStringList{QStringLiteral("take brick"), QStringLiteral("\"quoted\""),
+                           QStringLiteral("it's"), QString(), QStringLiteral("\u00e9\u4e2d")};
+        QTest::newRow("blanks at the ends")
+            << QStringList{QStringLiteral("  take"), QStringLiteral("lamp  ")};
+        QTest::newRow("blanks alone") << QStringList{QStringLiteral("   ")};
+        QTest::newRow("empty words around one")
+            << QStringList{QString(), QStringLiteral("go"), QString()};
+        QTest::newRow("only empty words") << QStringList{QString(), QString()};
+        QTest::newRow("tab and line feed")
+            << QStringList{QStringLiteral("a\tb"), QStringLiteral("c\nd")};
+        QTest::newRow("dashes") << QStringList{QStringLiteral("-"), QStringLiteral("--"),
+                                               QStringLiteral("--session")};
+    }
+    void argumentsArriveAsGiven() {
+        QFETCH(QStringList, arguments);
         const Run run = runProbe("new-game", arguments);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(commandBoxAfterNewGame(run), arguments.join(QLatin1Char(' ')));

@@ -39,13 +39,18 @@ private Q_SLOTS:
         number("ar_EG own digits and separators", "ar_EG",
                "\u0661\u066C\u0662\u0663\u0664\u066B\u0665", 1234.5);
 
-        // Qt 6.4 refuses its own printed signs and exponents here.
-        number("ar_EG own minus", "ar_EG", "\u061C-\u0669\u0665\u0660", -950);
-        number("fa_IR own minus", "fa_IR", "\u200E\u2212\u06F9\u06F5\u06F0", -950);
-        number("ar_EG own exponent", "ar_EG", "\u0661\u066B\u0665\u0627\u0633\u061C+\u0660\u0663",
-               1500);
-        number("fa_IR own exponent", "fa_IR",
-               "\u06F1\u066B\u06F5\u00D7\u06F1\u06F0^\u200E\u2212\u06F0\u06F3", 0.0015);
+        // The locale's own printed signs and exponents, as the running Qt prints them (its
+        // locale data changes between versions): Qt 6.4 refuses to read them back.
+        const auto printed = [](const char* row, const char* locale, double value, char format,
+                                const char* nonAsciiPart) {
+            const QString text = QLocale(QString::fromLatin1(locale)).toString(value, format, 1);
+            QVERIFY2(text.contains(QString::fromUtf8(nonAsciiPart)), qPrintable(text));
+            QTest::newRow(row) << QString::fromLatin1(locale) << text << true << value;
+        };
+        printed("ar_EG own minus", "ar_EG", -950, 'f', "\u0669\u0665\u0660");
+        printed("fa_IR own minus", "fa_IR", -950, 'f', "\u06F9\u06F5\u06F0");
+        printed("ar_EG own exponent", "ar_EG", 1500, 'e', "\u0633");
+        printed("fa_IR own exponent", "fa_IR", 0.0015, 'e', "\u00D7\u06F1\u06F0^");
 
         // Decimal digits of any script, mixed too (Arabic-Indic and Persian look alike).
         number("fa_IR Persian digits", "fa_IR", "\u06F9\u06F5\u06F0", 950);
@@ -88,7 +93,11 @@ private Q_SLOTS:
         refused("ar_EG printed -inf", "ar_EG", "\u061C-inf");
         refused("fa_IR printed -inf", "fa_IR", "\u200E\u2212inf");
         refused("C overflowing exponent", "C", "1e400");
-        refused("ar_EG overflowing exponent", "ar_EG", "\u0661\u0627\u0633\u0664\u0660\u0660");
+        QTest::newRow("ar_EG overflowing exponent")
+            << QStringLiteral("ar_EG")
+            << QStringLiteral("\u0661") + QLocale(QStringLiteral("ar_EG")).exponential() +
+                   QStringLiteral("\u0664\u0660\u0660")
+            << false << 0.0;
         refused("fa_IR overflowing plain exponent", "fa_IR", "1e400");
     }
     void readsNumbers() {

@@ -2,10 +2,9 @@
 #include "GuiTest.h"
 #include "TestSupport.h"
 
-#include "core/DesktopFont.h"
-#include "core/Program.h"
-#include "core/WholeNumberText.h"
 #include "core/modVariables.h"
+#include "platform/CommandLine.h"
+#include "platform/DesktopFont.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,8 +13,6 @@
 #include <QProxyStyle>
 #include <QTest>
 #include <QToolButton>
-
-#include <limits>
 
 namespace {
 
@@ -158,23 +155,6 @@ private Q_SLOTS:
         QCOMPARE(modVariables.HighScore5, 200);
     }
 
-    void wholeNumberTextIsPlainDecimal_data() {
-        QTest::addColumn<qint64>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("zero") << qint64{0} << QStringLiteral("0");
-        QTest::newRow("thousand, no grouping") << qint64{1000} << QStringLiteral("1000");
-        QTest::newRow("negative") << qint64{-42} << QStringLiteral("-42");
-        QTest::newRow("largest slot")
-            << qint64{std::numeric_limits<std::int32_t>::max()} << QStringLiteral("2147483647");
-        QTest::newRow("smallest slot")
-            << qint64{std::numeric_limits<std::int32_t>::min()} << QStringLiteral("-2147483648");
-    }
-    void wholeNumberTextIsPlainDecimal() {
-        QFETCH(qint64, value);
-        QFETCH(QString, text);
-        QCOMPARE(WholeNumberText(value), text);
-    }
-
     void argumentTextJoinsWithSingleBlanks_data() {
         QTest::addColumn<QList<QByteArray>>("arguments");
         QTest::addColumn<QString>("text");
@@ -193,12 +173,12 @@ private Q_SLOTS:
         QList<const char*> argv{"vorlakin"};
         for (const QByteArray& argument : arguments)
             argv.append(argument.constData());
-        QCOMPARE(argumentText(static_cast<int>(argv.size()), argv.data()), text);
+        QCOMPARE(platform::argumentText(static_cast<int>(argv.size()), argv.data()), text);
     }
 
     void argumentTextSurvivesBytesThatAreNotUtf8() {
         const char* argv[] = {"vorlakin", "\xff\xfe", "ok"};
-        const QString text = argumentText(3, argv);
+        const QString text = platform::argumentText(3, argv);
         QVERIFY(text.endsWith(QStringLiteral(" ok")));
         QVERIFY(!text.contains(QChar(u'\0')));
     }
@@ -222,7 +202,7 @@ private Q_SLOTS:
         desktop.setPointSizeF(points);
         const QFontInfo drawn(desktop);
         QApplication::setFont(desktop);
-        ui::resolveDesktopFont();
+        platform::resolveDesktopFont();
         const QFont resolved = QApplication::font();
         QApplication::setFont(before);
         QCOMPARE(resolved.families().value(0), drawn.family() == family ? family : drawn.family());

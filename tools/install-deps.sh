@@ -2,14 +2,39 @@
 # Installs the Debian/Ubuntu packages that building, running and testing need, and only those
 # that are missing. Uses sudo when not run as root. Says in one line what it installs; apt's
 # and dpkg's own output goes to a log, shown (its end) only when they fail.
+#   install-deps.sh [--tests] [--recommends] [PACKAGE...]
+#       debian/control's Build-Depends but those only the tests need (all of them with --tests),
+#       the game package's Recommends with --recommends, and the packages named
+#   install-deps.sh --only PACKAGE...   just the packages named
 set -euo pipefail
+tree=$(cd "$(dirname "$0")/.." && pwd)
 
-# --only: just the packages named, not what the game's build needs.
-if [ "${1:-}" = "--only" ]; then
+# The names in one field of debian/control's stanza that starts with START, without versions;
+# with --nocheck, without the <!nocheck> ones.
+control_field() { # START FIELD [--nocheck]
+    awk -v start="$1" -v field="$2" '
+        index($0, start) == 1 { in_stanza = 1 }
+        /^$/ { in_stanza = 0 }
+        /^#/ { next }
+        in_stanza && /^[^ \t]/ { in_field = index($0, field ":") == 1; sub(/^[^:]*:/, "") }
+        in_stanza && in_field { print }' "$tree/debian/control" |
+        tr ',' '\n' | { if [ "${3:-}" = --nocheck ]; then grep -v '<!nocheck>'; else cat; fi; } |
+        sed 's/[(<[].*//; s/[[:space:]]//g; s/^debhelper-compat$/debhelper/' | grep -v '^$'
+}
+
+build_dep=true profile=(-P nocheck) packages=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --only) build_dep=false ;;
+    --tests) profile=() ;;
+    --recommends) packages+=($(control_field Package: Recommends)) ;;
+    *) packages+=("$1") ;;
+    esac
     shift
-    packages=("$@")
-else
-    packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev libxcb1-dev fonts-dejavu-core "$@")
+done
+if $build_dep; then
+    packages=(build-essential $(control_field Source: Build-Depends ${profile:+--nocheck})
+        "${packages[@]}")
 fi
 
 missing=()
@@ -43,4 +68,8 @@ apt() { # apt-get arguments
     fi
 }
 apt update
+# apt reads the build dependencies from debian/control itself, versions and profiles included.
+if $build_dep; then
+    apt build-dep -y --no-install-recommends "${profile[@]}" "$tree"
+fi
 apt install -y --no-install-recommends "${missing[@]}"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer in
 # build-sanitize and runs every test there but the screen reader's, which waits on Orca's
-# speech and would only be slowed down. Any finding fails its test. The random play runs 10,000
-# events per seed here, half the normal build's, as the sanitizers slow it down.
+# speech and would only be slowed down. Any finding fails its test. Model play runs as many steps
+# per seed here as in the normal build (VORLAKIN_MODEL_PLAY_STEPS, 5,000 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/quietly.sh

@@ -3,7 +3,7 @@
 # of another release: `tools/test-in-debian.sh trixie`, or `forky` to try testing. The root is
 # made once with debootstrap and kept in ${VORLAKIN_ROOTS:-/var/cache/vorlakin}/RELEASE, so a
 # second run installs only what is new; delete that folder for a fresh one. The tree is copied
-# in anew each run (what git tracks and does not ignore, as it stands), and /proc, /sys, /dev and
+# in anew each run (as it stands, less what git ignores), and /proc, /sys, /dev and
 # /dev/shm are mounted in a mount namespace of the run's own, which ends with it.
 #   tools/test-in-debian.sh RELEASE [COMMAND...]   default COMMAND: bash tools/test.sh
 set -euo pipefail
@@ -40,11 +40,16 @@ if grep -q '/sid' "$root/etc/debian_version"; then
 fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
-# One copy per checkout, so that two trees can be tested in one root.
+# One copy per checkout, so that two trees can be tested in one root; the copies of checkouts
+# that are gone (CI's clones) go too.
 src=/srv/vorlakin-$(pwd | md5sum | cut -c1-8)
+for copy in "$root"/srv/vorlakin-*; do
+    [ -f "$copy/.checkout" ] && [ ! -d "$(cat "$copy/.checkout")" ] && rm -rf "$copy"
+done
 mkdir -p "$root$src"
-git ls-files -z --cached --others --exclude-standard |
-    rsync -a --delete --from0 --files-from=- ./ "$root$src/"
+pwd >"$root$src/.checkout"
+# The tree as it stands, less what git ignores; the copy's own build folders are kept.
+rsync -a --delete --exclude=/.git --exclude=/.checkout --filter=':- .gitignore' ./ "$root$src/"
 echo "Debian $(cat "$root/etc/debian_version") in $root: $*"
 unshare --mount --propagation private bash -c '
     set -e

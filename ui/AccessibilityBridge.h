@@ -24,11 +24,6 @@ public:
     // The program has replaced `oldText`, the whole text of the focused box, quietly: what
     // shows the box's text (a braille display) must follow.
     virtual void showReplacedText(TextBox& box, const QString& oldText) = 0;
-    // `object` is no longer what readers met while it was being made (a message box's button
-    // before the message named it): they get it anew.
-    virtual void objectChanged(QObject& object) = 0;
-    // The window has just become active.
-    virtual void windowActivated(Window& window) = 0;
     // Runs `change` with the box's own reports of its text, caret and selection kept from
     // readers; what a reader should hear of the change is told otherwise.
     virtual void quietly(QObject& box, const std::function<void()>& change) = 0;

@@ -23,8 +23,6 @@ public:
                      std::function<void()> handler);
     QAction* addItem(const char* name, const QString& caption, std::function<void()> handler);
 
-    QMenu* menu() const { return menu_; }
-
 private:
     Window& window_;
     QMenu* menu_;

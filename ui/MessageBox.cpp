@@ -1,7 +1,5 @@
 #include "ui/MessageBox.h"
 
-#include "ui/AccessibilityBridge.h"
-
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMessageBox>
@@ -16,14 +14,11 @@ void showMessageBox(QWidget* parent, const QString& caption, const QString& text
     box->setObjectName(QStringLiteral("messageBox"));
     box->setTextFormat(Qt::PlainText);
     // The message labels the button, which is how it reaches a braille display (see
-    // AccessibleMessageButton). A buddy makes an ampersand in the text a shortcut: not then.
+    // AccessibleButton). A buddy makes an ampersand in the text a shortcut: not then.
     auto* message = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (message && !text.contains(QLatin1Char('&'))) {
         QAbstractButton* ok = box->button(QMessageBox::Ok);
         message->setBuddy(ok);
-        // A screen reader running while the box was made has met the button as a bare widget.
-        if (auto* bridge = accessibilityBridge())
-            bridge->objectChanged(*ok);
     }
     box->exec();
     delete box;

@@ -25,12 +25,10 @@ TextBox::TextBox(Window& window, const char* name, Twips geometry, Typeface face
     holdCursorStillInLongText();
 }
 
-// FIXME(Qt 6.4, Orca 43): the cursor stops blinking while the box holds more than
-// kSteadyCursorLength characters. Each blink repaints the box, and the line edit lays out and
-// shapes its whole line again for every paint (it keeps no glyphs between paints): with a
-// 2 MB command line that alone kept a CPU a third busy. The blink timer belongs to the line
-// edit's private text control, the child that runs it. Remove when QLineEdit keeps its line's
-// layout between paints; pinned by tst_environment's idle cost test.
+// FIXME(Qt 6.4 to 6.11): QLineEdit lays out and shapes its whole line again for every paint, a blink's too. Remove when QLineEdit keeps its line's layout between paints; pinned by tst_environment's idleCostDoesNotGrowWithTheCommandLine.
+// The cursor stops blinking while the box holds more than kSteadyCursorLength characters: with
+// a 2 MB command line the blinks alone kept a CPU a third busy. The blink timer belongs to the
+// line edit's private text control, the child that runs it.
 void TextBox::holdCursorStillInLongText() {
     for (QObject* child : children()) {
         if (qstrcmp(child->metaObject()->className(), "QWidgetLineControl") == 0) {
@@ -82,7 +80,7 @@ bool TextBox::event(QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeyCombination combination(key->modifiers() & ~Qt::KeypadModifier,
                                           Qt::Key(key->key()));
-        // FIXME(Qt 6.4, Orca 43): a focused QLineEdit claims the standard keys (Ctrl+C, Ctrl+A) before the menu's shortcuts. Remove when Qt lets a menu shortcut win over them; pinned by tst_main_window's acceleratorsWinOverTheFocusedCommandBox.
+        // FIXME(Qt 6.4 to 6.11): a focused QLineEdit claims the standard keys (Ctrl+C, Ctrl+A) before the menu's shortcuts. Remove when Qt lets a menu shortcut win over them; pinned by tst_main_window's acceleratorsWinOverTheFocusedCommandBox.
         // Leaving the override unaccepted hands the key to the shortcut map, so the menu's
         // accelerator fires instead of the line edit's copy or select-all.
         if (window_.isMenuShortcut(QKeySequence(combination)))

@@ -76,15 +76,6 @@ void Window::announce(const QObject& source, const QString& text) {
         bridge->announce(*this, source, text);
 }
 
-bool Window::event(QEvent* event) {
-    const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate) {
-        if (auto* bridge = accessibilityBridge())
-            bridge->windowActivated(*this);
-    }
-    return handled;
-}
-
 void Window::closeEvent(QCloseEvent* event) {
     if (!frameCloseHandler_) {
         QWidget::closeEvent(event);

@@ -41,7 +41,6 @@ public:
     void announce(const QObject& source, const QString& text);
 
 protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

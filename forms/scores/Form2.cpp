@@ -16,7 +16,7 @@ struct Row {
     const char* titleName;
     const char* title;
     const char* valueName;
-    std::int32_t ModVariables::*slot;
+    HighScoreSlot slot;
     int top;
 };
 

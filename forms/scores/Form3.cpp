@@ -25,8 +25,8 @@ const QString kFinished = QStringLiteral("You can't change the scores.");
 
 struct Step {
     const QString& prompt;
-    std::int32_t ModVariables::*slot;
-    std::int32_t ModVariables::*limit; // the score entered one step before; none at the first
+    HighScoreSlot slot;
+    HighScoreSlot limit; // the score entered one step before; none at the first
     const QString& next;
 };
 

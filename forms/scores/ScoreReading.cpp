@@ -30,13 +30,15 @@ QString normalised(const QString& text, const QLocale& locale) {
     const QString group = locale.groupSeparator();
     const bool spaceGroups =
         group.size() == 1 && group.front().category() == QChar::Separator_Space;
-    const bool apostropheGroups = group == u"\u2019";
+    // Swiss groups are U+2019 in Qt 6.4's and 6.8's locale data and U+0027 in 6.11's: either
+    // stands for the other.
+    const bool apostropheGroups = group == u"\u2019" || group == u"'";
     std::u32string result;
     for (const char32_t c : stripped.trimmed().toUcs4()) {
         if (QChar::category(c) == QChar::Number_DecimalDigit)
             result += static_cast<char32_t>(U'0' + QChar::digitValue(c));
         else if ((spaceGroups && QChar::category(c) == QChar::Separator_Space) ||
-                 (apostropheGroups && c == U'\''))
+                 (apostropheGroups && (c == U'\'' || c == U'\u2019')))
             result += group.front().unicode();
         else
             result += c;

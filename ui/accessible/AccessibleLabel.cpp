@@ -10,7 +10,7 @@
 namespace ui {
 
 AccessibleLabel::AccessibleLabel(QLabel* label)
-    : QAccessibleWidget(label, QAccessible::StaticText) {}
+    : AccessibleWidget(label, QAccessible::StaticText) {}
 
 QLabel* AccessibleLabel::label() const {
     return static_cast<QLabel*>(widget());
@@ -19,18 +19,18 @@ QLabel* AccessibleLabel::label() const {
 void* AccessibleLabel::interface_cast(QAccessible::InterfaceType type) {
     if (type == QAccessible::TextInterface)
         return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
+    return AccessibleWidget::interface_cast(type);
 }
 
 QString AccessibleLabel::text(QAccessible::Text kind) const {
     if (kind == QAccessible::Name && label()->accessibleName().isEmpty())
         return label()->text();
-    return QAccessibleWidget::text(kind);
+    return AccessibleWidget::text(kind);
 }
 
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
 AccessibleLabel::relations(QAccessible::Relation match) const {
-    auto related = QAccessibleWidget::relations(match);
+    auto related = AccessibleWidget::relations(match);
     // A prompt names its entry box.
     if (match & QAccessible::Labelled) {
         if (auto* box = QAccessible::queryAccessibleInterface(label()->buddy()))
@@ -101,10 +101,6 @@ QRect AccessibleLabel::characterRect(int offset) const {
         QRectF(topLeft, QSizeF(std::max<qreal>(right - left, 1), line.height())).toAlignedRect();
     rect.moveTopLeft(label()->mapToGlobal(rect.topLeft()));
     return toDevicePixels(rect, *label());
-}
-
-QRect AccessibleLabel::rect() const {
-    return toDevicePixels(QAccessibleWidget::rect(), *widget());
 }
 
 int AccessibleLabel::offsetAtPoint(const QPoint& point) const {

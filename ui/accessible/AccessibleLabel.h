@@ -2,25 +2,24 @@
 
 #include "ui/accessible/AccessibleLines.h"
 
-#include <QAccessibleWidget>
+#include "ui/accessible/AccessibleWidget.h"
 #include <QTextLayout>
 
 class QLabel;
 
 namespace ui {
 
-// FIXME(Qt 6.4, Orca 43): Qt's label interface has no text interface, so Orca's flat review reads a whole page as one line. Remove when Qt's label interface gives its text in the lines it shows; pinned by tst_screen_reader's theTextAreaIsReadInTheLinesItShows and tst_orca_speech.
+// FIXME(Qt 6.4 to 6.11): Qt's label interface has no text interface, so Orca's flat review reads a whole page as one line. Remove when Qt's label interface gives its text in the lines it shows; pinned by tst_screen_reader's theTextAreaIsReadInTheLinesItShows and tst_orca_speech.
 // What a screen reader gets from a label: its caption as its name, as from Qt's own interface,
 // and also as text in the lines the label shows, so that a reader can review a page of the
 // text area line by line (Orca's flat review) instead of as one piece.
-class AccessibleLabel : public QAccessibleWidget, public AccessibleLines {
+class AccessibleLabel : public AccessibleWidget, public AccessibleLines {
 public:
     explicit AccessibleLabel(QLabel* label);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text kind) const override;
     using AccessibleLines::text;
-    QRect rect() const override;
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override;
 

@@ -4,11 +4,17 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
 
 namespace ui {
 
-AccessibleMenuItem::AccessibleMenuItem(QMenu* menu, QAction* action)
-    : menu_(menu), action_(action) {}
+AccessibleMenuItem::AccessibleMenuItem(QWidget* owner, QAction* action)
+    : owner_(owner), action_(action) {}
+
+bool AccessibleMenuItem::opensMenu() const {
+    return action_ && action_->menu();
+}
 
 QString AccessibleMenuItem::keyBinding(const QKeySequence& shortcut) {
     if (shortcut.isEmpty())
@@ -30,7 +36,7 @@ QString AccessibleMenuItem::keyBinding(const QKeySequence& shortcut) {
 }
 
 bool AccessibleMenuItem::isValid() const {
-    return menu_ && action_;
+    return owner_ && action_;
 }
 
 QObject* AccessibleMenuItem::object() const {
@@ -38,23 +44,24 @@ QObject* AccessibleMenuItem::object() const {
 }
 
 QWindow* AccessibleMenuItem::window() const {
-    return menu_ ? menu_->windowHandle() : nullptr;
+    return owner_ ? owner_->window()->windowHandle() : nullptr;
 }
 
 QAccessibleInterface* AccessibleMenuItem::parent() const {
-    return QAccessible::queryAccessibleInterface(menu_);
+    return QAccessible::queryAccessibleInterface(owner_);
 }
 
-QAccessibleInterface* AccessibleMenuItem::child(int) const {
-    return nullptr;
+QAccessibleInterface* AccessibleMenuItem::child(int index) const {
+    return index == 0 && opensMenu() ? QAccessible::queryAccessibleInterface(action_->menu())
+                                     : nullptr;
 }
 
 int AccessibleMenuItem::childCount() const {
-    return 0;
+    return opensMenu() ? 1 : 0;
 }
 
-int AccessibleMenuItem::indexOfChild(const QAccessibleInterface*) const {
-    return -1;
+int AccessibleMenuItem::indexOfChild(const QAccessibleInterface* child) const {
+    return child && opensMenu() && child->object() == action_->menu() ? 0 : -1;
 }
 
 QAccessibleInterface* AccessibleMenuItem::childAt(int, int) const {
@@ -79,8 +86,12 @@ void AccessibleMenuItem::setText(QAccessible::Text, const QString&) {}
 QRect AccessibleMenuItem::rect() const {
     if (!isValid())
         return QRect();
-    const QRect inMenu = menu_->actionGeometry(action_);
-    return toDevicePixels(inMenu.translated(menu_->mapToGlobal(QPoint(0, 0))), *menu_);
+    QRect inOwner;
+    if (auto* menu = qobject_cast<QMenu*>(owner_))
+        inOwner = menu->actionGeometry(action_);
+    else if (auto* bar = qobject_cast<QMenuBar*>(owner_))
+        inOwner = bar->actionGeometry(action_);
+    return toDevicePixels(inOwner.translated(owner_->mapToGlobal(QPoint(0, 0))), *owner_);
 }
 
 QAccessible::Role AccessibleMenuItem::role() const {
@@ -91,13 +102,19 @@ QAccessible::State AccessibleMenuItem::state() const {
     QAccessible::State state;
     if (!isValid())
         return state;
-    if (!menu_->isVisible() || !action_->isVisible())
+    if (!owner_->isVisible() || !action_->isVisible())
         state.invisible = true;
-    state.focusable = true;
-    if (menu_->activeAction() == action_)
-        state.focused = true;
     if (!action_->isEnabled())
         state.disabled = true;
+    if (auto* bar = qobject_cast<QMenuBar*>(owner_)) {
+        // As Qt states a menu bar's entry.
+        state.focused = bar->activeAction() == action_;
+        state.hotTracked = bar->style()->styleHint(QStyle::SH_Menu_MouseTracking);
+        return state;
+    }
+    state.focusable = true;
+    if (static_cast<QMenu*>(owner_.data())->activeAction() == action_)
+        state.focused = true;
     return state;
 }
 
@@ -108,12 +125,22 @@ void* AccessibleMenuItem::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QStringList AccessibleMenuItem::actionNames() const {
-    return {pressAction()};
+    return {opensMenu() ? showMenuAction() : pressAction()};
 }
 
 void AccessibleMenuItem::doAction(const QString& actionName) {
-    if (isValid() && action_->isEnabled() && actionName == pressAction())
+    if (!isValid() || !action_->isEnabled())
+        return;
+    if (actionName == pressAction()) {
         action_->trigger();
+    } else if (actionName == showMenuAction() && opensMenu()) {
+        if (action_->menu()->isVisible())
+            action_->menu()->hide();
+        else if (auto* bar = qobject_cast<QMenuBar*>(owner_))
+            bar->setActiveAction(action_);
+        else if (auto* menu = qobject_cast<QMenu*>(owner_))
+            menu->setActiveAction(action_);
+    }
 }
 
 QStringList AccessibleMenuItem::keyBindingsForAction(const QString& actionName) const {

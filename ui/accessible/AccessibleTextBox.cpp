@@ -10,7 +10,7 @@
 namespace ui {
 
 AccessibleTextBox::AccessibleTextBox(QLineEdit* box)
-    : QAccessibleWidget(box, QAccessible::EditableText) {}
+    : AccessibleWidget(box, QAccessible::EditableText) {}
 
 QLineEdit* AccessibleTextBox::box() const {
     return static_cast<QLineEdit*>(widget());
@@ -21,34 +21,30 @@ void* AccessibleTextBox::interface_cast(QAccessible::InterfaceType type) {
         return static_cast<QAccessibleTextInterface*>(this);
     if (type == QAccessible::EditableTextInterface)
         return static_cast<QAccessibleEditableTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
+    return AccessibleWidget::interface_cast(type);
 }
 
 QString AccessibleTextBox::text(QAccessible::Text kind) const {
     if (kind == QAccessible::Value)
         return box()->text();
-    return QAccessibleWidget::text(kind);
+    return AccessibleWidget::text(kind);
 }
 
 void AccessibleTextBox::setText(QAccessible::Text kind, const QString& text) {
     if (kind == QAccessible::Value && !box()->isReadOnly())
         box()->setText(text);
     else
-        QAccessibleWidget::setText(kind, text);
+        AccessibleWidget::setText(kind, text);
 }
 
 QAccessible::State AccessibleTextBox::state() const {
-    QAccessible::State state = QAccessibleWidget::state();
+    QAccessible::State state = AccessibleWidget::state();
     if (box()->isReadOnly())
         state.readOnly = true;
     else
         state.editable = true;
     state.selectableText = true;
     return state;
-}
-
-QRect AccessibleTextBox::rect() const {
-    return toDevicePixels(QAccessibleWidget::rect(), *widget());
 }
 
 void AccessibleTextBox::selection(int selectionIndex, int* startOffset, int* endOffset) const {

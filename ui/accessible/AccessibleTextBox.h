@@ -3,7 +3,7 @@
 #include "ui/accessible/AccessibleLines.h"
 #include "ui/accessible/ReadingPolicy.h"
 
-#include <QAccessibleWidget>
+#include "ui/accessible/AccessibleWidget.h"
 
 class QLineEdit;
 
@@ -13,7 +13,7 @@ namespace ui {
 // AccessibleLines), in lines of at most kSpokenLineLength characters, and a selection no longer
 // than that, so that what a reader says of the box stays short whatever the command line put
 // there.
-class AccessibleTextBox : public QAccessibleWidget,
+class AccessibleTextBox : public AccessibleWidget,
                           public AccessibleLines,
                           public QAccessibleEditableTextInterface {
 public:
@@ -24,7 +24,6 @@ public:
     using AccessibleLines::text;
     void setText(QAccessible::Text kind, const QString& text) override;
     QAccessible::State state() const override;
-    QRect rect() const override;
 
     // QAccessibleTextInterface
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;

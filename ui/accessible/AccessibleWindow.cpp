@@ -7,7 +7,7 @@
 namespace ui {
 
 AccessibleWindow::AccessibleWindow(Window* window)
-    : QAccessibleWidget(window, QAccessible::Window) {}
+    : AccessibleWidget(window, QAccessible::Window) {}
 
 // None before the window first tells something, and none where Qt has announcements of its own.
 QAccessibleInterface* AccessibleWindow::announcer() const {
@@ -16,24 +16,20 @@ QAccessibleInterface* AccessibleWindow::announcer() const {
 }
 
 int AccessibleWindow::childCount() const {
-    return QAccessibleWidget::childCount() + (announcer() ? 1 : 0);
+    return AccessibleWidget::childCount() + (announcer() ? 1 : 0);
 }
 
 QAccessibleInterface* AccessibleWindow::child(int index) const {
-    if (index == QAccessibleWidget::childCount())
+    if (index == AccessibleWidget::childCount())
         return announcer();
-    return QAccessibleWidget::child(index);
+    return AccessibleWidget::child(index);
 }
 
 int AccessibleWindow::indexOfChild(const QAccessibleInterface* child) const {
     const QAccessibleInterface* area = announcer();
     if (child && area && child->object() == area->object())
-        return QAccessibleWidget::childCount();
-    return QAccessibleWidget::indexOfChild(child);
-}
-
-QRect AccessibleWindow::rect() const {
-    return toDevicePixels(QAccessibleWidget::rect(), *widget());
+        return AccessibleWidget::childCount();
+    return AccessibleWidget::indexOfChild(child);
 }
 
 } // namespace ui

@@ -29,7 +29,7 @@ QAccessibleInterface* AnnouncementTransport::accessibleInterface(QObject*) {
 
 #else
 
-// FIXME(Qt 6.4, Orca 43): Qt has no announcement event (QAccessibleAnnouncementEvent came with 6.8). Remove when the oldest Qt built with is 6.8, together with this branch; pinned by tst_screen_reader's notificationsSitInAStatusAreaOfTheWindow and tst_orca_speech.
+// FIXME(Qt 6.4): Qt has no announcement event (QAccessibleAnnouncementEvent came with 6.8). Remove when the oldest Qt built with is 6.8, together with this branch; pinned by tst_screen_reader's announcementsTakeTheWayOfTheRunningQt and tst_orca_speech.
 // The announcer stands in as an undrawn status area of its window, and each line as a
 // notification in it: Orca speaks a notification when it is shown, and leaves out the word
 // "notification" in a status bar.
@@ -84,23 +84,17 @@ public:
         return QString();
     }
     QAccessible::Role role() const override { return role_; }
-    // Shown while their window is: the events say the lines become showing. They are never
-    // drawn, so they take no room on the screen.
+    // Never drawn, so never showing: with no place on the screen, they claim none, and a walk
+    // of what shows meets the page's text once. Orca speaks a notification when the event
+    // says it became showing, and reads the labels of one in a status bar whether they show.
     QAccessible::State state() const override {
         QAccessible::State state;
-        const QWidget* window = windowOf(object());
-        state.invisible = !window || !window->isVisible();
+        state.invisible = true;
         return state;
     }
     QRect rect() const override { return QRect(); }
 
 private:
-    static const QWidget* windowOf(const QObject* object) {
-        while (object && !object->isWidgetType())
-            object = object->parent();
-        return static_cast<const QWidget*>(object);
-    }
-
     QAccessible::Role role_;
 };
 

@@ -2,12 +2,14 @@
 
 #include "ui/accessible/ReadingPolicy.h"
 
+#include <QEvent>
 #include <QWidget>
 
 namespace ui {
 
 Announcer::Announcer(QWidget& window) : QObject(&window), window_(window), transport_(*this) {
     setObjectName(QStringLiteral("announcer"));
+    window.installEventFilter(this);
 }
 
 Announcer& Announcer::of(QWidget& window) {
@@ -26,9 +28,11 @@ void Announcer::announce(const QObject* source, const QString& text) {
         schedule();
 }
 
-void Announcer::windowActivated() {
-    if (!pending_.isEmpty())
+// What was said while the window was not active waits for its activation.
+bool Announcer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::WindowActivate && !pending_.isEmpty())
         schedule();
+    return QObject::eventFilter(watched, event);
 }
 
 // Said from the event loop, after whatever the current event still does to the focus.

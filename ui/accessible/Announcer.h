@@ -28,12 +28,13 @@ public:
 
     // `source` is what changed; a second change of it before the first was said replaces it.
     void announce(const QObject* source, const QString& text);
-    // The window has just become active.
-    void windowActivated();
 
     // For tests: the lines the reader was told last, and how many announcements there were.
     QStringList spokenLines() const { return said_; }
     int announcementCount() const { return announcements_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void schedule();

@@ -23,27 +23,16 @@ void ScreenReaderBridge::showReplacedText(TextBox& box, const QString& oldText) 
     const QString newText = box.text();
     if (oldText.isEmpty() && newText.isEmpty())
         return;
-    // FIXME(Qt 6.4, Orca 43): a removal at the start makes Orca rebuild the box's braille line
-    // from the new text without saying anything, which an insertion would; the new text is said
-    // by the announcement. It names the old text's first line, however long the text was; after
-    // an empty text, whose removal would never reach Orca (Qt drops text events without text),
-    // the new text's first line stands in. Remove when Orca says a command's replaced text the
-    // same way for every key (then let Qt's own events through); pinned by the Orca test's
-    // "show room" flow.
+    // FIXME(Orca 43 and 48): while the box's own text events are held back (QuietTextChange), Orca keeps showing the old text on the box's braille line. Remove when Orca says a command's replaced text the same way for every key (then let Qt's own events through); pinned by tst_orca_speech's "show room" flow.
+    // A removal at the start makes Orca rebuild the box's braille line from the new text without
+    // saying anything, which an insertion would; the new text is said by the announcement. It
+    // names the old text's first line, however long the text was; after an empty text, whose
+    // removal would never reach Orca (Qt drops text events without text), the new text's first
+    // line stands in.
     const QString stated = (oldText.isEmpty() ? newText : oldText).left(kSpokenLineLength);
     QAccessibleTextRemoveEvent refresh(&box, 0, stated);
     refresh.setCursorPosition(box.cursorPosition());
     QAccessible::updateAccessibility(&refresh);
-}
-
-void ScreenReaderBridge::objectChanged(QObject& object) {
-    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&object))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-}
-
-void ScreenReaderBridge::windowActivated(Window& window) {
-    if (auto* announcer = window.findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
-        announcer->windowActivated();
 }
 
 void ScreenReaderBridge::quietly(QObject& box, const std::function<void()>& change) {

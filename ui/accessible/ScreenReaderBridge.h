@@ -11,8 +11,6 @@ public:
     void announce(Window& window, const QObject& source, const QString& text) override;
     void announceReplacedText(Window& window, TextBox& box) override;
     void showReplacedText(TextBox& box, const QString& oldText) override;
-    void objectChanged(QObject& object) override;
-    void windowActivated(Window& window) override;
     void quietly(QObject& box, const std::function<void()>& change) override;
 };
 

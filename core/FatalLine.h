@@ -1,8 +1,0 @@
-#pragma once
-
-class QString;
-
-// Ends the process at once with status 1 after writing "vorlakin: <text>" and a line break to
-// standard error. Nothing is torn down: it is called where Qt or the process is in no state for
-// that (a lost display, too little memory).
-[[noreturn]] void endWithLine(const QString& text);

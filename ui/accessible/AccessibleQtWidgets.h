@@ -1,0 +1,72 @@
+#pragma once
+
+#include "ui/accessible/AccessibleWidget.h"
+
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QMessageBox;
+
+namespace ui {
+
+// Qt's own interfaces for the Qt widgets the windows use, as Qt makes them, placed in the
+// screen's own pixels like every other object in the tree (see DevicePixels.h).
+
+// A label of Qt's own, such as a message box's text or icon.
+class AccessibleDisplay : public AccessibleWidget, public QAccessibleImageInterface {
+public:
+    explicit AccessibleDisplay(QLabel* label);
+
+    QAccessible::Role role() const override;
+    QString text(QAccessible::Text kind) const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    QString imageDescription() const override;
+    QSize imageSize() const override;
+    QPoint imagePosition() const override;
+
+private:
+    QLabel* label() const;
+};
+
+// A message box: an alert named by its caption, its message as its value.
+class AccessibleMessageBox : public AccessibleWidget {
+public:
+    explicit AccessibleMessageBox(QMessageBox* box);
+
+    QString text(QAccessible::Text kind) const override;
+};
+
+// A widget whose actions are its children: a menu bar's entries, each leading to its menu, or a
+// drop-down menu's items.
+class AccessibleActions : public AccessibleWidget {
+public:
+    AccessibleActions(QWidget* widget, QAccessible::Role role);
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+};
+
+// A menu bar: its entries are its children.
+class AccessibleMenuBar : public AccessibleActions {
+public:
+    explicit AccessibleMenuBar(QMenuBar* bar);
+};
+
+// A drop-down menu: its items are its children, its parent the entry that opens it.
+class AccessibleMenu : public AccessibleActions {
+public:
+    explicit AccessibleMenu(QMenu* menu);
+
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* parent() const override;
+    QString text(QAccessible::Text kind) const override;
+
+private:
+    QMenu* menu() const;
+};
+
+} // namespace ui

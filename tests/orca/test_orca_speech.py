@@ -175,8 +175,8 @@ FLOWS = {
         ("key ctrl+shift+F1", [Whole("0"), BrailleBox("0")]),
     ],
     "table": [
-        ("key ctrl+c", [Phrase("Form2")] + [Phrase(s) for s in ("1000", "800", "600", "400",
-                                                                  "200")]
+        ("key ctrl+c", [Phrase("Form2"), Phrase("OK push button", "OK button")]
+         + [Phrase(s) for s in ("1000", "800", "600", "400", "200")]
          + [Braille(TABLE)]),
         ("key Return", [Phrase("Adventure Game")]),
     ],

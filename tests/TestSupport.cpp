@@ -6,9 +6,11 @@
 #include "ui/Style.h"
 #include "ui/Window.h"
 #include "ui/accessible/AccessibleWidgetFactory.h"
+#include "ui/accessible/AnnouncementTransport.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +20,13 @@
 namespace {
 
 int endCount = 0;
+QHash<QString, Told> told;
+
+void hear(const QObject& window, const QStringList& lines) {
+    Told& heard = told[window.objectName()];
+    ++heard.times;
+    heard.lines = lines;
+}
 QList<ShownMessage> messages;
 
 void recordMessage(QWidget*, const QString& caption, const QString& text) {
@@ -32,6 +41,8 @@ const QStringList kWindowNames{QStringLiteral("Form1"), QStringLiteral("Form2"),
 void resetProgram(const QString& argumentText) {
     endCount = 0;
     messages.clear();
+    told.clear();
+    ui::AnnouncementTransport::setListener(hear);
     programState() = ProgramState{
         .command = argumentText,
         .makeWindow = createForm,
@@ -152,6 +163,10 @@ bool closeWindow(const QString& window) {
     if (!top || !top->windowHandle())
         return false;
     return top->windowHandle()->close();
+}
+
+Told toldBy(const QString& window) {
+    return told.value(window);
 }
 
 int endRequests() {

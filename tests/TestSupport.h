@@ -49,6 +49,13 @@ bool closeWindow(const QString& window);
 
 // What happened through the seams since the last reset.
 int endRequests();
+// What a window has told screen readers: how many announcements, and the last one's lines.
+struct Told {
+    int times = 0;
+    QStringList lines;
+    bool operator==(const Told&) const = default;
+};
+Told toldBy(const QString& window);
 struct ShownMessage {
     QString caption;
     QString text;

@@ -9,7 +9,6 @@
 #include "core/modVariables.h"
 #include "ui/AccessibilityBridge.h"
 #include "ui/Window.h"
-#include "ui/accessible/Announcer.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -48,8 +47,7 @@ private Q_SLOTS:
         startGame();
         ui::AccessibilityBridge* installed = ui::accessibilityBridge();
         QVERIFY(installed);
-        ui::Announcer& announcer = ui::Announcer::of(*gameWindow(kMain));
-        QTRY_COMPARE(announcer.announcementCount(), 1); // the welcome text
+        QTRY_COMPARE(toldBy(kMain).times, 1); // the welcome text
         ui::setAccessibilityBridge(nullptr);
 
         pressKey(Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
@@ -62,7 +60,7 @@ private Q_SLOTS:
         QCOMPARE(entry->selectedText(), QStringLiteral("0"));
         QTest::qWait(50);
         ui::setAccessibilityBridge(installed);
-        QCOMPARE(announcer.announcementCount(), 1);
+        QCOMPARE(toldBy(kMain).times, 1);
     }
 };
 

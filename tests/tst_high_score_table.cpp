@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 
 #include "core/modVariables.h"
-#include "ui/accessible/Announcer.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -134,15 +133,14 @@ private Q_SLOTS:
         const QStringList table{
             QStringLiteral("High Score 1: 1000, High Score 2: 800, High Score 3: 600, "
                            "High Score 4 400, High Score 5: 200")};
-        ui::Announcer& announcer = ui::Announcer::of(*gameWindow(kTable));
-        QTRY_COMPARE(announcer.spokenLines(), table);
-        const int times = announcer.announcementCount();
+        QTRY_COMPARE(toldBy(kTable).lines, table);
+        const int times = toldBy(kTable).times;
         QCOMPARE(window->text(QAccessible::Description), QString());
         clickButton(kTable, QStringLiteral("Command1"));
         modVariables.HighScore4 = 450;
         openTable();
-        QTRY_COMPARE(announcer.announcementCount(), times + 1);
-        QVERIFY(announcer.spokenLines().value(0).contains(QStringLiteral("High Score 4 450")));
+        QTRY_COMPARE(toldBy(kTable).times, times + 1);
+        QVERIFY(toldBy(kTable).lines.value(0).contains(QStringLiteral("High Score 4 450")));
         QCOMPARE(QAccessible::queryAccessibleInterface(control(kTable, QStringLiteral("Label2")))
                      ->text(QAccessible::Name),
                  QStringLiteral("1000"));

@@ -6,7 +6,6 @@
 
 #include "forms/main/TextPages.h"
 #include "ui/MessageBox.h"
-#include "ui/accessible/Announcer.h"
 #include "ui/accessible/ReadingPolicy.h"
 
 #include <QAbstractButton>
@@ -36,19 +35,8 @@ QString page() {
     return textOf(kMain, QStringLiteral("Label1"));
 }
 
-ui::Announcer& announcer() {
-    return ui::Announcer::of(*gameWindow(kMain));
-}
-
-// What the main window has told screen readers: how many announcements, and the last one's lines.
-struct Told {
-    int times;
-    QStringList lines;
-    bool operator==(const Told&) const = default;
-};
-
 Told told() {
-    return {announcer().announcementCount(), announcer().spokenLines()};
+    return toldBy(kMain);
 }
 
 QStringList linesOf(const QString& page) {

@@ -8,6 +8,15 @@
 #include <QWidget>
 
 namespace ui {
+namespace {
+
+AnnouncementTransport::Listener listener = nullptr;
+
+} // namespace
+
+void AnnouncementTransport::setListener(Listener newListener) {
+    listener = newListener;
+}
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
@@ -16,6 +25,8 @@ AnnouncementTransport::AnnouncementTransport(QObject& announcer) : announcer_(an
 AnnouncementTransport::~AnnouncementTransport() = default;
 
 void AnnouncementTransport::send(const QStringList& lines) {
+    if (listener)
+        listener(*announcer_.parent(), lines);
     for (const QString& line : lines) {
         QAccessibleAnnouncementEvent event(announcer_.parent(), line);
         event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
@@ -106,6 +117,8 @@ AnnouncementTransport::AnnouncementTransport(QObject& announcer) : announcer_(an
 AnnouncementTransport::~AnnouncementTransport() = default;
 
 void AnnouncementTransport::send(const QStringList& lines) {
+    if (listener)
+        listener(*announcer_.parent(), lines);
     // Exactly one notification a line: a shorter announcement leaves none of a longer one.
     while (lines_.size() < lines.size()) {
         auto* line = new SpokenLine(&announcer_);

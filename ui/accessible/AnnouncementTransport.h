@@ -22,6 +22,11 @@ public:
 
     void send(const QStringList& lines);
 
+    // Hears every announcement as it leaves for the reader, with the window that tells it: the
+    // seam through which tests hear what a reader is told, whatever carries it.
+    using Listener = void (*)(const QObject& window, const QStringList& lines);
+    static void setListener(Listener listener);
+
     // What a reader gets from the objects that carry announcements; nothing for other objects.
     static QAccessibleInterface* accessibleInterface(QObject* object);
 

@@ -52,8 +52,6 @@ void Announcer::deliver() {
     for (const auto& [source, text] : std::as_const(pending_))
         said.append(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts));
     pending_.clear();
-    ++announcements_;
-    said_ = said;
     transport_.send(said);
 }
 

@@ -29,10 +29,6 @@ public:
     // `source` is what changed; a second change of it before the first was said replaces it.
     void announce(const QObject* source, const QString& text);
 
-    // For tests: the lines the reader was told last, and how many announcements there were.
-    QStringList spokenLines() const { return said_; }
-    int announcementCount() const { return announcements_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -43,9 +39,7 @@ private:
     QWidget& window_;
     AnnouncementTransport transport_;
     QList<std::pair<const QObject*, QString>> pending_;
-    QStringList said_;
     bool scheduled_ = false;
-    int announcements_ = 0;
 };
 
 } // namespace ui

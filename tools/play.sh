@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/quietly.sh
 
-# The game's line for this cause (core/WindowSystem.cpp); tests/tools keeps the two the same.
+# The game's line for this cause (platform/WindowSystem.cpp); tests/tools keeps the two the same.
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ] &&
     [ "${XDG_SESSION_TYPE:-}" != wayland ]; then
     echo "vorlakin: cannot open a window: no display (DISPLAY and WAYLAND_DISPLAY are not set)." \

@@ -7,13 +7,14 @@
 # /dev/shm are mounted in a mount namespace of the run's own, which ends with it.
 #   tools/test-in-debian.sh RELEASE [COMMAND...]   default COMMAND: bash tools/test.sh
 set -euo pipefail
-cd "$(dirname "$0")/.."
+self=$(realpath "$0")
+cd "$(dirname "$self")/.."
 
 release=${1:?usage: tools/test-in-debian.sh RELEASE [COMMAND...]  (RELEASE: trixie, forky, ...)}
 shift
 [ $# -gt 0 ] || set -- bash tools/test.sh
 if [ "$(id -u)" -ne 0 ]; then
-    exec sudo --preserve-env=CI,VORLAKIN_ROOTS bash "$0" "$release" "$@"
+    exec sudo --preserve-env=CI,VORLAKIN_ROOTS bash "$self" "$release" "$@"
 fi
 bash tools/install-deps.sh --only debootstrap rsync util-linux
 

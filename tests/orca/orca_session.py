@@ -383,7 +383,8 @@ class Session:
         now = time.monotonic()
         if registered != self._registered[0]:
             self._registered = (registered, now)
-        return ORCA_EVENTS <= registered and now - self._registered[1] >= 0.3
+        # A second without a new registration, also on a busy machine.
+        return ORCA_EVENTS <= registered and now - self._registered[1] >= 1.0
 
     def _registered_events(self):
         if not self._a11y_address:

@@ -17,10 +17,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -109,6 +112,24 @@ void walk(QAccessibleInterface* root, QStringList& names, QStringList& misplaced
         }
         walk(object, names, misplaced);
     }
+}
+
+// Runs `look` on the message box once it is up, then closes it: a check that fails inside
+// `look` ends the test instead of leaving it waiting on the box.
+void onMessageBox(const std::function<void(QMessageBox*)>& look) {
+    QTimer::singleShot(0, [look] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            onMessageBox(look);
+            return;
+        }
+        const QPointer<QMessageBox> open(box);
+        const auto close = qScopeGuard([open] {
+            if (open)
+                open->close();
+        });
+        look(box);
+    });
 }
 
 } // namespace
@@ -339,13 +360,7 @@ private Q_SLOTS:
         pressKey(Qt::Key_O, Qt::ControlModifier);
         QVERIFY(QTest::qWaitForWindowActive(gameWindow(QStringLiteral("Form3"))));
         walkWindow(gameWindow(QStringLiteral("Form3")));
-        QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (!box)
-                return;
-            walkWindow(box);
-            box->close();
-        });
+        onMessageBox([&](QMessageBox* box) { walkWindow(box); });
         ui::showMessageBox(gameWindow(QStringLiteral("Form3")), QStringLiteral("Form3"),
                            QStringLiteral("Enter a number, for example 750."));
         QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(QStringLiteral("\n"))));
@@ -355,10 +370,7 @@ private Q_SLOTS:
     void aMessageLabelsItsButton() {
         QString labelOfButton;
         QStringList labelledByMessage;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
+        onMessageBox([&](QMessageBox* box) {
             auto* button = QAccessible::queryAccessibleInterface(box->button(QMessageBox::Ok));
             QCOMPARE(button->role(), QAccessible::Button);
             QCOMPARE(button->text(QAccessible::Name), QStringLiteral("OK"));

@@ -30,13 +30,8 @@ QString AccessibleLabel::text(QAccessible::Text kind) const {
 
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
 AccessibleLabel::relations(QAccessible::Relation match) const {
-    auto related = AccessibleWidget::relations(match);
     // A prompt names its entry box.
-    if (match & QAccessible::Labelled) {
-        if (auto* box = QAccessible::queryAccessibleInterface(label()->buddy()))
-            related.append({box, QAccessible::Labelled});
-    }
-    return related;
+    return withBuddy(AccessibleWidget::relations(match), match, *label());
 }
 
 const QTextLayout& AccessibleLabel::layout() const {

@@ -36,12 +36,7 @@ QString AccessibleDisplay::text(QAccessible::Text kind) const {
 
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
 AccessibleDisplay::relations(QAccessible::Relation match) const {
-    auto related = AccessibleWidget::relations(match);
-    if (match & QAccessible::Labelled) {
-        if (auto* buddy = QAccessible::queryAccessibleInterface(label()->buddy()))
-            related.append({buddy, QAccessible::Labelled});
-    }
-    return related;
+    return withBuddy(AccessibleWidget::relations(match), match, *label());
 }
 
 void* AccessibleDisplay::interface_cast(QAccessible::InterfaceType type) {

@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+class QLabel;
+
 namespace ui {
 
 // The base of the program's interfaces for widgets: Qt's, with the widget's place in the screen's
@@ -12,5 +14,10 @@ public:
 
     QRect rect() const override;
 };
+
+// A label's relations, with the control it names (its buddy) as labelled by it.
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+withBuddy(QList<QPair<QAccessibleInterface*, QAccessible::Relation>> related,
+          QAccessible::Relation match, const QLabel& label);
 
 } // namespace ui

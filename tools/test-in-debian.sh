@@ -27,7 +27,11 @@ if [ ! -x "$root/usr/bin/apt-get" ]; then
     script=/usr/share/debootstrap/scripts/$release
     # debootstrap knows a release by its script; a newer testing than it knows is made as sid is.
     [ -e "$script" ] || script=/usr/share/debootstrap/scripts/sid
-    if ! debootstrap --variant=minbase "$release" "$root.new" http://deb.debian.org/debian \
+    # The mirror this machine's apt already uses.
+    mirror=$(apt-get indextargets --no-release-info --format '$(REPO_URI)' 'Created-By: Packages' \
+        | grep -v -- '-security' | head -n 1)
+    [ -n "$mirror" ] || { echo "apt names no Debian mirror in its sources" >&2; exit 1; }
+    if ! debootstrap --variant=minbase "$release" "$root.new" "${mirror%/}" \
         "$script" >"$roots/$release.debootstrap.log" 2>&1; then
         echo "debootstrap failed; its output is in $roots/$release.debootstrap.log" >&2
         tail -n 15 "$roots/$release.debootstrap.log" >&2

@@ -7,8 +7,9 @@ empty preferences, and then the program. Runs the steps, prints every utterance 
 labelled by the step that caused it, and stops everything it started.
 
 Steps, each one --step argument, run in order:
-  key KEYS        xdotool key KEYS (e.g. 'key ctrl+h', 'key Tab space'), then settle
-  type TEXT       xdotool type TEXT, then settle
+  key KEYS        press KEYS (e.g. 'key ctrl+h', 'key Tab space': X key names, ctrl, shift,
+                  alt and super), then settle
+  type TEXT       type TEXT, then settle
   wait SECONDS    sleep, then print what was said meanwhile
   until TEXT      wait (up to --timeout seconds) until Orca has said TEXT since the step began
   settle          wait until Orca has been silent for --quiet seconds
@@ -33,9 +34,11 @@ import sys
 import tempfile
 import time
 
-TOOLS = ["Xvfb", "xdotool", "openbox", "dbus-daemon", "dbus-send", "speech-dispatcher",
+TOOLS = ["Xvfb", "openbox", "dbus-daemon", "dbus-send", "speech-dispatcher",
          "/usr/bin/orca", "/usr/libexec/at-spi-bus-launcher",
          "/usr/lib/speech-dispatcher-modules/sd_generic"]
+# The Python modules it needs, and their packages.
+MODULES = {"pyatspi": "python3-pyatspi", "Xlib.ext.xtest": "python3-xlib"}
 DISPLAYS = range(70, 80)
 MARKER = "VORLAKIN_ORCA_SESSION"
 # The AT-SPI events Orca must be listening for before the program starts, as the registry
@@ -87,6 +90,11 @@ VOICE_NAME = re.compile(r"^\s*voice=\S+")
 # event" (Orca 43, 48) or "Echoing ... event: True." (Orca 51) first.
 KEY_ECHO_NEXT = re.compile(r"DEFAULT: Presenting keyboard event$|[A-Z ]+: Echoing .* event: True\.$")
 KEY_DONE = "TOTAL PROCESSING TIME"
+# Orca logs each key it gets as "KEYBOARD_EVENT:  type=..." and, a line or two on, the key's code.
+KEY_EVENT = re.compile(r"KEYBOARD_EVENT:\s+type=\S*?(PRESS|RELEASE)\S*\s+id=\S*"
+                       r"\s+hw_code=(\d+)\s+modifiers=(\d+)", re.I)
+# The modifier names that key steps may use, and the keys that give them.
+MODIFIER_KEYS = {"ctrl": "Control_L", "shift": "Shift_L", "alt": "Alt_L", "super": "Super_L"}
 # What Orca puts on the braille display, whether or not one is attached.
 BRAILLE = re.compile(r"BRAILLE LINE:  '(.*)'\s*$", re.S)
 
@@ -113,8 +121,8 @@ class StartFailure(Exception):
 
 def missing_tools():
     missing = [tool for tool in TOOLS if not (shutil.which(tool) or os.access(tool, os.X_OK))]
-    pyatspi = subprocess.run(["/usr/bin/python3", "-c", "import pyatspi"], capture_output=True)
-    return missing + (["python3-pyatspi"] if pyatspi.returncode != 0 else [])
+    return missing + [package for module, package in MODULES.items() if subprocess.run(
+        ["/usr/bin/python3", "-c", "import " + module], capture_output=True).returncode != 0]
 
 
 def normalise(text):
@@ -186,6 +194,112 @@ def _start_watchdog(token, root):
     return pid, write_end
 
 
+class Keyboard:
+    """The X server's keyboard, pressed through XTEST one event per key, as the server's own
+    device presses it: the program and Orca get exactly the keys named, and a modifier only
+    where one is named (or, in typed text, where Shift gives the character). A tool that looks
+    for a key and the modifiers that give a key symbol can add one: Debian's xdotool 3.20160805
+    sends F2 as Alt+F2 where the keymap gives F2 more levels (xkb-data 2.48)."""
+
+    # Seconds between two events, as on a keyboard, where a key stays down a while: an Alt
+    # pressed and released with nothing between opened no menu (Qt 6.4 under Orca 43).
+    HOLD = 0.06
+    DELAY = 0.12  # between two keys
+    # The modifiers that change what a key does: Shift, Control, Mod1 (Alt) and Mod4 (Super).
+    MODIFIERS = 1 | 4 | 8 | 64
+
+    def __init__(self, display):
+        from Xlib import XK, X, display as xdisplay
+        from Xlib.ext import xtest
+        self._xk, self._x, self._xtest = XK, X, xtest
+        self.connection = xdisplay.Display(display)
+        if not self.connection.has_extension("XTEST"):
+            raise StartFailure("the X server %s has no XTEST" % display)
+        # The modifier each key sets while it is down (the server's modifier mapping).
+        self._modifier = {code: 1 << bit for bit, codes in
+                          enumerate(self.connection.get_modifier_mapping()) for code in codes
+                          if code and (1 << bit) & self.MODIFIERS}
+        self._held = 0
+        self.sent = []  # KeyEvent, every press and release, in order
+
+    def close(self):
+        from Xlib.error import ConnectionClosedError
+        try:
+            self.connection.close()
+        except (ConnectionError, ConnectionClosedError):
+            pass  # the server has gone first
+
+    def key(self, keys):
+        """Presses each key or combination in turn ("ctrl+h", "Tab space", "Insert+KP_Home")."""
+        for combination in keys.split():
+            names = [MODIFIER_KEYS.get(name.lower(), name) for name in combination.split("+")]
+            self._press([self._keycode(name, levels=1) for name in names])
+
+    def type(self, text):
+        """Types text as a keyboard does: each character's key, with Shift where it needs it."""
+        for character in text:
+            name = "space" if character == " " else character
+            code = self._keycode(name, levels=2)
+            shifted = code not in [c for c, level in self._codes(name) if level == 0]
+            self._press(([self._keycode("Shift_L", 1)] if shifted else []) + [code])
+
+    def _codes(self, name):
+        keysym = self._xk.string_to_keysym(name) or (ord(name) if len(name) == 1 else 0)
+        return list(self.connection.keysym_to_keycodes(keysym)) if keysym else []
+
+    def _keycode(self, name, levels):
+        """The key that gives the key symbol `name` at one of its first `levels` levels."""
+        for code, level in self._codes(name):
+            if level < levels:
+                return code
+        raise ValueError("no key gives %r without a modifier not named" % name)
+
+    def _press(self, codes):
+        for code in codes:
+            self._send(code, True)
+        for code in reversed(codes):
+            self._send(code, False)
+        time.sleep(self.DELAY)
+
+    def event(self, code, pressed, modifiers):
+        """A KeyEvent; a modifier's own key is taken as it is, whether the modifier is counted
+        as down while it is pressed or released (X) or not (Qt 6.4)."""
+        return KeyEvent(code, pressed, modifiers & ~self._modifier.get(code, 0))
+
+    def _send(self, code, pressed):
+        self.sent.append(self.event(code, pressed, self._held))
+        self._xtest.fake_input(self.connection, self._x.KeyPress if pressed else self._x.KeyRelease,
+                               code)
+        self.connection.sync()
+        time.sleep(self.HOLD)
+        self._held = (self._held | self._modifier.get(code, 0) if pressed
+                      else self._held & ~self._modifier.get(code, 0))
+
+    def describe(self, events):
+        """Key events as "press F2 with Alt, release Alt_L", or "nothing"."""
+        keysyms = {getattr(self._xk, name): name[3:] for name in dir(self._xk)
+                   if name.startswith("XK_")}
+        modifiers = [(1, "Shift"), (4, "Ctrl"), (8, "Alt"), (64, "Super")]
+        return ", ".join(
+            "%s %s%s" % ("press" if event.pressed else "release",
+                         keysyms.get(self.connection.keycode_to_keysym(event.code, 0), event.code),
+                         "".join(" with " + held for bit, held in modifiers
+                                 if event.modifiers & bit))
+            for event in events) or "nothing"
+
+
+class KeyEvent:
+    """A key pressed or released, with the modifiers down before it."""
+
+    def __init__(self, code, pressed, modifiers):
+        self.code, self.pressed = code, pressed
+        self.modifiers = modifiers & Keyboard.MODIFIERS
+
+    def __eq__(self, other):
+        return (self.code, self.pressed, self.modifiers) == (
+            other.code, other.pressed, other.modifiers)
+
+
 class Session:
     """The whole stack. Use as a context manager; stops everything on leaving."""
 
@@ -204,6 +318,9 @@ class Session:
         self._partial = ""
         self._key_echo_next = False
         self.utterances = []
+        self.keyboard = None
+        self.keys_logged = []  # KeyEvent, every one Orca logged, in order
+        self._keys_matched = (0, 0)  # how far Orca's keys were found among those sent
         self.stopped = False
         self._a11y_address = None
         self._registered = (frozenset(), 0.0)
@@ -303,8 +420,7 @@ class Session:
                         "/tmp/.X11-unix/X%d" % number):
                     self.display = ":%d" % number
                     self.env["DISPLAY"] = self.display
-                    self._wait("xvfb", lambda: self._quiet_run(["xdotool", "getdisplaygeometry"]),
-                               15, process)
+                    self._wait("xvfb", self._connect_keyboard, 15, process)
                     self.log("display %s" % self.display)
                     return
                 time.sleep(0.1)
@@ -334,9 +450,13 @@ class Session:
             pass
         return True
 
-    def _quiet_run(self, argv):
-        return subprocess.run(argv, env=self.env, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL).returncode == 0
+    def _connect_keyboard(self):
+        from Xlib.error import DisplayError
+        try:
+            self.keyboard = Keyboard(self.display)
+        except (DisplayError, ConnectionError):
+            return False
+        return True
 
     def _start_bus(self):
         bus = self._spawn("dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
@@ -442,6 +562,9 @@ class Session:
         if braille:
             self.utterances.append(Utterance(braille.group(1), braille=True))
             return
+        for kind, code, modifiers in KEY_EVENT.findall(record):
+            self.keys_logged.append(self.keyboard.event(int(code), kind.upper() == "PRESS",
+                                                        int(modifiers)))
         if KEY_ECHO_NEXT.match(record):
             self._key_echo_next = True
         elif record.startswith(SPEECH):
@@ -502,11 +625,34 @@ class Session:
     # -- input --------------------------------------------------------------------------------
 
     def key(self, keys):
-        subprocess.run(["xdotool", "key", "--delay", "120"] + keys.split(), env=self.env,
-                       check=True)
+        self.keyboard.key(keys)
 
     def type(self, text):
-        subprocess.run(["xdotool", "type", "--delay", "120", text], env=self.env, check=True)
+        self.keyboard.type(text)
+
+    def input_mark(self):
+        self.poll()
+        return len(self.keyboard.sent), len(self.keys_logged)
+
+    def input_fault(self, mark):
+        """None while every key event Orca logged is one that was sent, in the order sent and
+        with the same modifiers down; otherwise what was sent and what Orca got since the mark.
+        Orca may miss some (Orca 43 gets a key through the program's toolkit, which keeps back
+        the press of a shortcut), but gets none that was not sent."""
+        self.flush()
+        sent_at, logged_at = self._keys_matched
+        sent = self.keyboard.sent
+        for logged_at in range(logged_at, len(self.keys_logged)):
+            while sent_at < len(sent) and sent[sent_at] != self.keys_logged[logged_at]:
+                sent_at += 1
+            if sent_at == len(sent):
+                self._keys_matched = (len(sent), len(self.keys_logged))
+                return "sent %s; Orca got %s" % (
+                    self.keyboard.describe(sent[mark[0]:]),
+                    self.keyboard.describe(self.keys_logged[mark[1]:]))
+            sent_at += 1
+        self._keys_matched = (sent_at, len(self.keys_logged))
+        return None
 
     # -- teardown -----------------------------------------------------------------------------
 
@@ -541,6 +687,9 @@ class Session:
         self.processes = []
         if self.root:
             self.flush()
+        if self.keyboard:
+            self.keyboard.close()
+            self.keyboard = None
         if self.watchdog:
             pid, pipe = self.watchdog
             os.close(pipe)  # the watchdog now sweeps up anything left over and ends

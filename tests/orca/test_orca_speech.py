@@ -37,6 +37,10 @@ NOT_A_NUMBER = "Enter a number, for example 750."
 TABLE = ("High Score 1: 1000, High Score 2: 800, High Score 3: 600, High Score 4 400, "
          "High Score 5: 200")
 
+# The message box's button as each Orca brailles it: "OK push button" (43), "OK button" (48),
+# "OK button Enter" (51, which adds the key binding the game gives it).
+OK_BUTTON = r"OK (push )?button( Enter)?"
+
 # Orca may take a while on a busy machine; a step that still lacks something ends only after
 # this much silence.
 SILENCE_WHEN_MISSING = 5.0
@@ -101,18 +105,59 @@ class First(Phrase):
         return "%r first" % self.text
 
 
+def counted(text):
+    """Text as Orca 51 says it: a run of 4 or more of one symbol as a count ("Bird 7 -
+    characters Fly up"; its setting repeated-character-limit, 4 by default)."""
+    return " ".join(re.sub(r"([^a-zA-Z0-9\s])\1{3,}",
+                           lambda run: " %d %s characters " % (len(run.group(0)), run.group(1)),
+                           text).split())
+
+
+class TopLine(Phrase):
+    """Flat review's first line, `text`; or, where an Orca takes a titled window as a line of its
+    own (Orca 51), the window's title as that line and `text` as the next, which the step goes
+    on to with the key `then`."""
+
+    def __init__(self, text, title, then):
+        super().__init__(text)
+        self.title, self.then = title, then
+
+    def _after_title(self, utterances):
+        """What was said after the title's line, or None where there was no such line."""
+        said = [u.text for u in spoken(utterances)]
+        lines = [re.sub(r"[. ]*$", "", text) for text in said]
+        return said[lines.index(self.title) + 1:] if self.title in lines else None
+
+    def more(self, utterances):
+        """The key to the next line, where the title's was the first and that is all so far."""
+        return self.then if self._after_title(utterances) == [] else None
+
+    def met(self, utterances):
+        after = self._after_title(utterances)
+        said = after if after is not None else [u.text for u in spoken(utterances)]
+        return bool(self.pattern.search(" ".join(said)))
+
+    def __str__(self):
+        return "%r at the top, or after the title's line %r" % (self.text, self.title)
+
+
 class Lines:
-    """Said in this order, each line an utterance of its own."""
+    """Said in this order, each line an utterance of its own: as written, or with its runs of
+    one symbol counted where braille shows the line as written."""
 
     def __init__(self, lines):
         self.lines = lines
 
     def met(self, utterances):
         said = [" ".join(u.text.split()) for u in spoken(utterances)]
-        try:
-            at = [said.index(line) for line in self.lines]
-        except ValueError:
-            return False
+        at = []
+        for line in self.lines:
+            written = any(line in braille for braille in shown(utterances))
+            forms = [line] + ([counted(line)] if written else [])
+            found = [said.index(form) for form in forms if form in said]
+            if not found:
+                return False
+            at.append(min(found))
         return at == sorted(at)
 
     def __str__(self):
@@ -163,7 +208,7 @@ FLOWS = {
         ("key Up", [Phrase("Characters")]),
         ("key Return", [Lines(CHARACTERS)] + [Braille(line) for line in CHARACTERS]),
         # Read again line by line in flat review, from the top of the window.
-        ("key Insert+KP_Home", [Phrase("Game Help Debug")]),
+        ("key Insert+KP_Home", [TopLine("Game Help Debug", "Adventure Game", "key KP_Page_Up")]),
         ("key KP_Page_Up", [Phrase("Command GO")]),
         ("key KP_Page_Up", [Lines(CHARACTERS[:1])]),
         ("key KP_Page_Up", [Lines(CHARACTERS[1:2])]),
@@ -186,7 +231,7 @@ FLOWS = {
         ("key Tab space", [Phrase(SECOND), Whole("950")]),
         ("type abc", []),
         ("key Tab space", [Phrase(NOT_A_NUMBER),
-                           Braille(NOT_A_NUMBER, r"(^| ){} OK (push )?button$")]),
+                           Braille(NOT_A_NUMBER, r"(^| ){} %s$" % OK_BUTTON)]),
         ("key Return", [First("Form3"), Phrase(SECOND), Whole("abc")]),
     ],
 }
@@ -203,12 +248,16 @@ def act(session, action):
 
 
 def run_step(session, action, expectations):
-    """Acts, then waits until everything expected has been said or Orca has fallen silent."""
+    """Acts, then waits until everything expected has been said or Orca has fallen silent. An
+    expectation met in a form that needs one key more (TopLine) has it pressed, once. Returns
+    what Orca said and the actions taken, the step's own first."""
     mark = 0 if action is None else session.mark()
     if action is not None:
         act(session, action)
     start = last_change = time.monotonic()
     count = -1
+    pressed = set()
+    actions = [action or "(start)"]
     while True:
         said = [u for u in session.said_since(mark) if not u.key_echo]
         now = time.monotonic()
@@ -216,12 +265,21 @@ def run_step(session, action, expectations):
             count, last_change = len(said), now
         met = all(e.met(said) for e in expectations)
         silence = SILENCE_WHEN_MET if met else SILENCE_WHEN_MISSING
+        if now - last_change >= SILENCE_WHEN_MET:
+            for expectation in expectations:
+                then = getattr(expectation, "more", lambda said: None)(said)
+                if then and expectation not in pressed:
+                    pressed.add(expectation)
+                    actions.append(then)
+                    act(session, then)
+                    start = last_change = time.monotonic()
         if now - last_change >= silence or now - start >= STEP_LIMIT:
-            return session.said_since(mark)
+            return session.said_since(mark), actions
         time.sleep(0.1)
 
 
-def run_flow(program, name, steps, verbose):
+def run_flow(program, name, steps, verbose, tally):
+    """Runs one flow; returns its failures, and adds its expectations met to tally[0]."""
     print("--- %s" % name, flush=True)
     failures = 0
     try:
@@ -237,15 +295,24 @@ def run_flow(program, name, steps, verbose):
             if steps[0][0] is not None:
                 run_step(session, None, [])
             for action, expectations in steps:
-                said = run_step(session, action, expectations)
-                print("  > %s" % (action or "(start)"))
+                keys = session.input_mark()
+                said, actions = run_step(session, action, expectations)
+                print("  > %s" % ", then ".join(actions))
                 for utterance in said:
                     print("      Orca: %s" % utterance)
+                # Keys that did not arrive as sent make what follows meaningless.
+                fault = session.input_fault(keys)
+                if fault:
+                    print("    INPUT   the test's keys did not reach Orca as sent: %s. A fault of "
+                          "the test's key presses, not of the game or Orca; not judged:" % fault)
+                failures += bool(fault)
                 spoken = [u for u in said if not u.key_echo]
                 for expectation in expectations:
-                    ok = expectation.met(spoken)
-                    failures += not ok
-                    print("    %s %s" % ("ok     " if ok else "MISSING", expectation))
+                    ok = not fault and expectation.met(spoken)
+                    failures += not fault and not ok
+                    tally[0] += ok
+                    print("    %s %s" % ("-      " if fault else "ok     " if ok else "MISSING",
+                                         expectation))
                 sys.stdout.flush()
                 if session.program_process.poll() is not None:
                     print("    the game ended, status %d" % session.program_process.returncode)
@@ -274,17 +341,20 @@ def main():
 
     started = time.monotonic()
     failed = []
+    tally = [0, 0]
     try:
         for name, steps in FLOWS.items():
             if options.flow and name not in options.flow:
                 continue
-            if run_flow(os.path.abspath(options.program), name, steps, options.verbose):
+            tally[1] += sum(len(expectations) for _, expectations in steps)
+            if run_flow(os.path.abspath(options.program), name, steps, options.verbose, tally):
                 failed.append(name)
     except MissingTools as error:
         print("not installed: %s" % error)
         return 1
-    print("--- %d s; %s" % (time.monotonic() - started,
-                            "flows failed: " + ", ".join(failed) if failed else "all flows passed"))
+    print("--- %d s; %d of %d expectations met; %s" % (
+        time.monotonic() - started, tally[0], tally[1],
+        "flows failed: " + ", ".join(failed) if failed else "all flows passed"))
     return 1 if failed else 0
 
 

@@ -90,9 +90,10 @@ VOICE_NAME = re.compile(r"^\s*voice=\S+")
 # event" (Orca 43, 48) or "Echoing ... event: True." (Orca 51) first.
 KEY_ECHO_NEXT = re.compile(r"DEFAULT: Presenting keyboard event$|[A-Z ]+: Echoing .* event: True\.$")
 KEY_DONE = "TOTAL PROCESSING TIME"
-# Orca logs each key it gets as "KEYBOARD_EVENT:  type=..." and, a line or two on, the key's code.
-KEY_EVENT = re.compile(r"KEYBOARD_EVENT:\s+type=\S*?(PRESS|RELEASE)\S*\s+id=\S*"
-                       r"\s+hw_code=(\d+)\s+modifiers=(\d+)", re.I)
+# Orca logs each key it gets on lines of their own, "KEYBOARD_EVENT:  type=..." and below it the
+# key's code and the modifiers down (and the same lines inside other messages that name the key).
+KEY_EVENT = re.compile(r"^KEYBOARD_EVENT:\s+type=\S*?(PRESS|RELEASE)\S*\s+id=\S*"
+                       r"\s+hw_code=(\d+)\s+modifiers=(\d+)", re.I | re.M)
 # The modifier names that key steps may use, and the keys that give them.
 MODIFIER_KEYS = {"ctrl": "Control_L", "shift": "Shift_L", "alt": "Alt_L", "super": "Super_L"}
 # What Orca puts on the braille display, whether or not one is attached.
@@ -562,7 +563,7 @@ class Session:
         if braille:
             self.utterances.append(Utterance(braille.group(1), braille=True))
             return
-        for kind, code, modifiers in KEY_EVENT.findall(record):
+        for kind, code, modifiers in KEY_EVENT.findall(record if self.keyboard else ""):
             self.keys_logged.append(self.keyboard.event(int(code), kind.upper() == "PRESS",
                                                         int(modifiers)))
         if KEY_ECHO_NEXT.match(record):

@@ -3,8 +3,10 @@
 
 Each flow runs in a fresh session (see orca_session.py), so that one failure does not carry
 over into the next flow. Prints, per step, everything Orca said and which expectations were
-met. Exits 0 when all were, 1 when one was not, 77 (skipped) when Orca or another tool is not
-installed, unless the environment variable CI is set: there, a missing tool is a failure.
+met; where Orca got keys other than those sent, the step fails as a fault of the test's input,
+its expectations not judged. Exits 0 when all were met, 1 when one was not, 77 (skipped) when
+Orca or another tool is not installed, unless the environment variable CI is set: there, a
+missing tool is a failure.
 """
 
 import argparse

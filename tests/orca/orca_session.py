@@ -277,16 +277,18 @@ class Keyboard:
                       else self._held & ~self._modifier.get(code, 0))
 
     def describe(self, events):
-        """Key events as "press F2 with Alt, release Alt_L", or "nothing"."""
+        """Key events as "press F2 with Ctrl+Alt, release Alt_L", or "nothing"."""
         keysyms = {getattr(self._xk, name): name[3:] for name in dir(self._xk)
                    if name.startswith("XK_")}
-        modifiers = [(1, "Shift"), (4, "Ctrl"), (8, "Alt"), (64, "Super")]
-        return ", ".join(
-            "%s %s%s" % ("press" if event.pressed else "release",
-                         keysyms.get(self.connection.keycode_to_keysym(event.code, 0), event.code),
-                         "".join(" with " + held for bit, held in modifiers
-                                 if event.modifiers & bit))
-            for event in events) or "nothing"
+        modifiers = [(4, "Ctrl"), (1, "Shift"), (8, "Alt"), (64, "Super")]
+        described = []
+        for event in events:
+            held = "+".join(name for bit, name in modifiers if event.modifiers & bit)
+            described.append("%s %s%s" % (
+                "press" if event.pressed else "release",
+                keysyms.get(self.connection.keycode_to_keysym(event.code, 0), event.code),
+                " with " + held if held else ""))
+        return ", ".join(described) or "nothing"
 
 
 class KeyEvent:

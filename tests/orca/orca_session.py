@@ -62,8 +62,9 @@ sys.argv[0] = "/usr/bin/orca"
 namespace = {"__name__": "orca_launcher", "__file__": "/usr/bin/orca", "open": line_buffered_open}
 with builtins.open("/usr/bin/orca") as script:
     exec(compile(script.read(), "/usr/bin/orca", "exec"), namespace)
-namespace["otherOrcas"] = lambda: []
-namespace["setProcessName"] = lambda name: False
+# Orca 43 and 48 spell them so, Orca 51 other_orcas and set_process_name.
+namespace["otherOrcas"] = namespace["other_orcas"] = lambda: []
+namespace["setProcessName"] = namespace["set_process_name"] = lambda name: False
 sys.exit(namespace["main"]())
 """
 

@@ -635,14 +635,18 @@ class Session:
         self.keyboard.type(text)
 
     def input_mark(self):
+        """Where the key check of input_fault starts; None for a session that sends its keys
+        otherwise than through this X keyboard (and so keeps no record of them here)."""
         self.poll()
-        return len(self.keyboard.sent), len(self.keys_logged)
+        return (len(self.keyboard.sent), len(self.keys_logged)) if self.keyboard else None
 
     def input_fault(self, mark):
         """None while every key event Orca logged is one that was sent, in the order sent and
         with the same modifiers down; otherwise what was sent and what Orca got since the mark.
         Orca may miss some (Orca 43 gets a key through the program's toolkit, which keeps back
         the press of a shortcut), but gets none that was not sent."""
+        if mark is None:
+            return None
         self.flush()
         sent_at, logged_at = self._keys_matched
         sent = self.keyboard.sent

@@ -301,7 +301,7 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(game.ended(), 20000);
             QCOMPARE(game.process().exitCode(), 0);
         } else {
-            QTRY_VERIFY_WITH_TIMEOUT(game.output().endsWith(after), 20000);
+            QTRY_VERIFY2_WITH_TIMEOUT(game.output().endsWith(after), game.output(), 20000);
             QVERIFY(!game.ended());
         }
         QCOMPARE(game.error(), QString());

@@ -8,7 +8,6 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>

@@ -6,7 +6,6 @@
 
 #include "ui/Style.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>

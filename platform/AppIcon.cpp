@@ -75,7 +75,10 @@ void giveWindowsTheIcon(QWidget* firstWindow) {
     QIcon icon = themeIcon();
     if (icon.isNull()) {
         icon = builtInIcon();
-        // FIXME(Qt 6.4 to 6.11): Qt copies an icon's pixels twice over before X gets them, which cost the start more than anything else the game does after its first frame. Remove when Qt hands X an icon's pixels as they are; pinned by tst_environment's builtInIconReachesX.
+        // FIXME(Qt 6.4 to 6.11): pinned by tst_environment's builtInIconReachesX.
+        // Qt copies an icon's pixels twice over before X gets them, which cost the start more than
+        // anything else the game does after its first frame. Remove when Qt hands X an icon's
+        // pixels as they are.
         // The main window has it from X as stored; the others get it from Qt when they are made.
         if (firstWindow && setX11WindowIcon(*firstWindow, builtInIconProperty()))
             firstWindow->setAttribute(Qt::WA_SetWindowIcon);

@@ -44,7 +44,9 @@ QString bestMatch(const QString& family) {
 
 } // namespace
 
-// FIXME(Qt 6.4 to 6.11): Qt draws a family alias such as the plain X11 desktop's "Sans Serif" by having fontconfig sort every installed font. Remove when Qt asks fontconfig for the best match only; pinned by tst_startup's desktopFontNamesTheFaceQtWouldDraw.
+// FIXME(Qt 6.4 to 6.11): pinned by tst_startup's desktopFontNamesTheFaceQtWouldDraw.
+// Qt draws a family alias such as the plain X11 desktop's "Sans Serif" by having fontconfig sort
+// every installed font. Remove when Qt asks fontconfig for the best match only.
 void resolveDesktopFont() {
     QFont desktop = QApplication::font();
     const QString family = desktop.families().value(0, desktop.family());

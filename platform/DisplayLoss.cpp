@@ -3,7 +3,6 @@
 #include "platform/FatalLine.h"
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
 #include <netdb.h>
@@ -16,7 +15,9 @@
 
 namespace platform {
 
-// FIXME(Qt 6.4 to 6.11): when the display connection breaks, Qt only logs that it did ("The X11 connection broke") and calls exit(). Remove when Qt tells the program its display is lost; pinned by tst_environment's displayGoesAway.
+// FIXME(Qt 6.4 to 6.11): pinned by tst_environment's displayGoesAway.
+// When the display connection breaks, Qt only logs that it did ("The X11 connection broke") and
+// calls exit(). Remove when Qt tells the program its display is lost.
 namespace {
 
 QtMessageHandler& nextHandler() {

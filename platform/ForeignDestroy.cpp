@@ -9,7 +9,9 @@
 
 namespace platform {
 
-// FIXME(Qt 6.4 to 6.11): Qt does not notice that another X client destroyed one of its windows, and goes on with a window that is gone. Remove when Qt closes a window destroyed under it; pinned by tst_environment's otherClientDestroysAWindow.
+// FIXME(Qt 6.4 to 6.11): pinned by tst_environment's otherClientDestroysAWindow.
+// Qt does not notice that another X client destroyed one of its windows, and goes on with a window
+// that is gone. Remove when Qt closes a window destroyed under it.
 namespace {
 
 QWidget* topLevelWithNativeWindow(WId id) {

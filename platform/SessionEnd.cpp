@@ -9,12 +9,13 @@ namespace platform {
 SessionEnd::SessionEnd(QObject* parent, std::function<void()> end)
     : QObject(parent), end_(std::move(end)) {
 #ifndef QT_NO_SESSIONMANAGER
-    const auto endForSession = [this](QSessionManager& manager) {
+    // A save is no end: checkpoints and logouts that are cancelled later ask for one too, and Qt
+    // does not tell them apart. Each save only carries the hint.
+    const auto neverRestart = [](QSessionManager& manager) {
         manager.setRestartHint(QSessionManager::RestartNever);
-        end_();
     };
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, endForSession);
-    connect(qGuiApp, &QGuiApplication::saveStateRequest, this, endForSession);
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, neverRestart);
+    connect(qGuiApp, &QGuiApplication::saveStateRequest, this, neverRestart);
 #endif
     qGuiApp->installEventFilter(this);
 }

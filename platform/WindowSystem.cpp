@@ -17,7 +17,9 @@ QString variable(const char* name) {
     return qEnvironmentVariable(name);
 }
 
-// FIXME(Qt 6.4 to 6.11): Qt tells why its platform plugin failed only in log messages, then aborts. Remove when Qt reports the failure to the program; pinned by tst_process's noWindowCanOpen.
+// FIXME(Qt 6.4 to 6.11): pinned by tst_process's noWindowCanOpen.
+// Qt tells why its platform plugin failed only in log messages, then aborts. Remove when Qt reports
+// the failure to the program.
 // What Qt says while its platform plugin fails does not fit a player: a line about a plugin,
 // advice to reinstall, and then an abort. The causes it names are found in those messages.
 struct PlatformFailure {

@@ -8,12 +8,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QWindow>
 

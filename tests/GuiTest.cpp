@@ -4,8 +4,6 @@
 
 #include "core/Windows.h"
 
-#include <QTest>
-
 namespace {
 
 QStringList caught;

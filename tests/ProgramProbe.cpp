@@ -6,23 +6,32 @@
 //   main      stay in the main window
 //   idle      run New Game, leave the focus in the command box and stay
 //   table     open the high-score table and stay
-//   entry     open the old-high-score entry window and stay
+//   entry     open the old-high-score entry window, enter 900, type 12 and stay
 //   message   in the entry window, press OK on a text that is no number, and stay in the message
 //   icon      print the windows' icon's sizes once it is set, then F3
 //   switches  go to the table and back, to the entry window and back (twice), print
 //             "switched", then F3
+//   tables    print the page texts and the menu table as the program holds them, as JSON, then F3
 //   x11-icon  on X11: print how often the main window's icon reached X and whether Qt was kept
 //             from sending it, and stay
 // The states that stay print "ready" and the native window ids of the main window and of the
 // window shown, once it is shown; after the message box is answered (OK or its window taken
 // away) the entry window's prompt and box follow, and "entry goes on" once OK on a number
-// there has moved on to the next prompt.
+// there has moved on to the next prompt. Should the table or the entry window be taken away and
+// the main window show, they are opened again through their menu items and "shown again:" and
+// what they show follows.
 #include "MainWindowShown.h"
 #include "TestSupport.h"
+
+#include "forms/main/MainMenu.h"
+#include "forms/main/TextPages.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QIcon>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -71,6 +80,52 @@ void goOnInTheEntryWindow() {
     QTest::keyClick(control<QPushButton>(kEntry, QStringLiteral("Command1")), Qt::Key_Space);
     if (textOf(kEntry, QStringLiteral("Label1")) == QLatin1String("Enter the second high score."))
         std::puts("entry goes on");
+    std::fflush(stdout);
+}
+
+// The table's five values, or the entry window's prompt and box.
+QString shownText(const QString& name) {
+    if (name == kEntry)
+        return textOf(kEntry, QStringLiteral("Label1")) + QStringLiteral(" / ") +
+               textOf(kEntry, QStringLiteral("Text1"));
+    QStringList values;
+    for (const char* label : {"Label2", "Label4", "Label6", "Label8", "Label10"})
+        values.append(textOf(name, QString::fromLatin1(label)));
+    return values.join(QLatin1Char(' '));
+}
+
+void showAgainWhenBack(const QString& name, const QString& item) {
+    QTimer::singleShot(50, [name, item] {
+        if (gameWindow(name)->isVisible() || !gameWindow(kMain)->isVisible())
+            return showAgainWhenBack(name, item);
+        triggerAction(item);
+        const bool exposed = QTest::qWaitForWindowExposed(gameWindow(name));
+        std::printf("shown again%s: %s\n", exposed ? "" : " but never exposed",
+                    qPrintable(shownText(name)));
+        std::fflush(stdout);
+    });
+}
+
+void printTables() {
+    const QJsonObject pages{{QStringLiteral("welcome"), TextPages::welcome()},
+                            {QStringLiteral("story"), TextPages::story()},
+                            {QStringLiteral("characters"), TextPages::characters()},
+                            {QStringLiteral("howToPlay"), TextPages::howToPlay()},
+                            {QStringLiteral("about"), TextPages::about()}};
+    QJsonArray menus;
+    for (const MainMenu& menu : mainMenus())
+        menus.append(QJsonObject{{QStringLiteral("name"), QLatin1String(menu.name)},
+                                 {QStringLiteral("caption"), QLatin1String(menu.caption)}});
+    QJsonArray items;
+    for (const MainMenuItem& item : mainMenuItems())
+        items.append(QJsonObject{{QStringLiteral("menu"), QLatin1String(item.menu)},
+                                 {QStringLiteral("name"), QLatin1String(item.name)},
+                                 {QStringLiteral("caption"), QLatin1String(item.caption)},
+                                 {QStringLiteral("keys"), item.keys.toString()}});
+    const QJsonObject tables{{QStringLiteral("pages"), pages},
+                             {QStringLiteral("menus"), menus},
+                             {QStringLiteral("items"), items}};
+    std::fputs(QJsonDocument(tables).toJson().constData(), stdout);
     std::fflush(stdout);
 }
 
@@ -131,6 +186,9 @@ void runScript() {
                     box.toUtf8().toHex().constData());
         std::fflush(stdout);
         pressEndGame();
+    } else if (script == "tables") {
+        printTables();
+        pressEndGame();
     } else if (script == "icon") {
         (void)QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }, 10000);
         for (const QSize size : QApplication::windowIcon().availableSizes())
@@ -166,9 +224,15 @@ void runScript() {
         pressEndGame();
     } else if (script == "table") {
         pressKey(Qt::Key_C, Qt::ControlModifier);
+        showAgainWhenBack(QStringLiteral("Form2"), QStringLiteral("mnuCheckHighScores"));
         sayReady(*gameWindow(QStringLiteral("Form2")));
     } else if (script == "entry") {
         pressKey(Qt::Key_O, Qt::ControlModifier);
+        (void)QTest::qWaitForWindowExposed(gameWindow(kEntry));
+        setBoxText(kEntry, QStringLiteral("Text1"), QStringLiteral("900"));
+        clickButton(kEntry, QStringLiteral("Command1"));
+        setBoxText(kEntry, QStringLiteral("Text1"), QStringLiteral("12"));
+        showAgainWhenBack(kEntry, QStringLiteral("mnuEnterHighScores"));
         sayReady(*gameWindow(kEntry));
     } else if (script == "message") {
         pressKey(Qt::Key_O, Qt::ControlModifier);

@@ -64,12 +64,13 @@ public:
         }
         process_.setProcessEnvironment(environment);
     }
-    // Starts the probe, or `wrapper` with the probe's path as its first argument.
-    void start(const QStringList& arguments = {}, const QString& wrapper = QString()) {
+    // Starts the probe, or `wrapper` (a command and its options) with the probe after them.
+    void start(const QStringList& arguments = {}, const QStringList& wrapper = {}) {
         if (wrapper.isEmpty())
             process_.start(QStringLiteral(VORLAKIN_PROBE), arguments);
         else
-            process_.start(wrapper, QStringList{QStringLiteral(VORLAKIN_PROBE)} + arguments);
+            process_.start(wrapper[0], wrapper.mid(1) +
+                                           QStringList{QStringLiteral(VORLAKIN_PROBE)} + arguments);
     }
     ~Game() {
         process_.kill();
@@ -148,6 +149,17 @@ QByteArray windowProperty(const QString& display, quint32 window, const QByteArr
         return {};
     return QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
                       xcb_get_property_value_length(reply.get()));
+}
+
+// Whether a window is shown, as another X client sees it (XCB_MAP_STATE_*), or -1.
+int windowMapState(const QString& display, quint32 window) {
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+        xcb_connect(display.toLatin1().constData(), nullptr), &xcb_disconnect);
+    const std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> reply(
+        xcb_get_window_attributes_reply(
+            connection.get(), xcb_get_window_attributes(connection.get(), window), nullptr),
+        &std::free);
+    return reply ? reply->map_state : -1;
 }
 
 // The committed icon as _NET_WM_ICON holds it: width, height and ARGB pixels of each size.
@@ -262,6 +274,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ends");
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("main window") << QByteArray("main") << true << QByteArray();
+        // Each back in the main window, and opened again as the player left it.
+        QTest::newRow("table") << QByteArray("table") << false
+                               << QByteArray("shown again: 1000 800 600 400 200\n");
+        QTest::newRow("entry window")
+            << QByteArray("entry") << false
+            << QByteArray("shown again: Enter the second high score. / 12\n");
         QTest::newRow("message box")
             << QByteArray("message") << false
             << QByteArray("after message: Enter the first high score. / no number\n"
@@ -283,27 +301,45 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(game.ended(), 20000);
             QCOMPARE(game.process().exitCode(), 0);
         } else {
-            QTRY_VERIFY_WITH_TIMEOUT(game.output().endsWith(after), 20000);
+            QTRY_VERIFY2_WITH_TIMEOUT(game.output().endsWith(after), game.output(), 20000);
             QVERIFY(!game.ended());
         }
         QCOMPARE(game.error(), QString());
     }
 
+    // A logout under each window; before it, a save that ends nothing, under which the game goes
+    // on with the window as the player left it.
     void sessionEnds_data() {
         QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("before");
         for (const char* script : {"main", "table", "entry", "message"})
-            QTest::newRow(script) << QByteArray(script);
+            QTest::newRow(script) << QByteArray(script) << QString();
+        QTest::newRow("table, checkpoint first")
+            << QByteArray("table") << QStringLiteral("--checkpoint");
+        QTest::newRow("message, cancelled logout first")
+            << QByteArray("message") << QStringLiteral("--cancelled");
     }
 
     void sessionEnds() {
         QFETCH(QByteArray, script);
+        QFETCH(QString, before);
         REQUIRE_TOOL(installed("Xvfb"), "Xvfb");
         REQUIRE_TOOL(QByteArray(VORLAKIN_ENDING_SESSION).size() > 0,
                      "libsm-dev (the test's session manager)");
         XServer server;
         QVERIFY(server.running());
         Game game(script, server.display());
-        game.start({}, QStringLiteral(VORLAKIN_ENDING_SESSION));
+        QStringList session{QStringLiteral(VORLAKIN_ENDING_SESSION)};
+        if (!before.isEmpty())
+            session.append(before);
+        game.start({}, session);
+        if (!before.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(game.output().contains("went on\n") || game.ended(), 60000);
+            QVERIFY2(!game.ended(), game.output());
+            const quint32 shown = game.readyWindows().value(1).toUInt();
+            QCOMPARE(windowMapState(server.display(), shown), int(XCB_MAP_STATE_VIEWABLE));
+            game.process().write("log out\n");
+        }
         QTRY_VERIFY_WITH_TIMEOUT(game.ended(), 60000);
         const QByteArray output = game.output();
         QVERIFY2(output.contains("restart hint 3\n"), output); // never

@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 

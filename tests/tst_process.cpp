@@ -233,13 +233,27 @@ private Q_SLOTS:
         QCOMPARE(commandBoxAfterNewGame(run), arguments.join(QLatin1Char(' ')));
     }
 
+    // How a session manager restarts a program: "-session ID" after its command line, which may
+    // be empty. A lone "-session" at the end is the player's.
+    void sessionManagersArgumentsAreLeftOut_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("box");
+        const QString session = QStringLiteral("-session");
+        const QString id = QStringLiteral("10d0e2a0c7000170_1");
+        QTest::newRow("in the middle")
+            << QStringList{QStringLiteral("take"), session, id, QStringLiteral("lamp"), session}
+            << QStringLiteral("take lamp -session");
+        QTest::newRow("at the end")
+            << QStringList{QStringLiteral("take"), QStringLiteral("lamp"), session, id}
+            << QStringLiteral("take lamp");
+        QTest::newRow("alone") << QStringList{session, id} << QString();
+    }
     void sessionManagersArgumentsAreLeftOut() {
-        // How a session manager restarts a program; a lone "-session" at the end is the player's.
-        const Run run = runProbe("new-game", {QStringLiteral("take"), QStringLiteral("-session"),
-                                              QStringLiteral("10d0e2a0c7000170_1"),
-                                              QStringLiteral("lamp"), QStringLiteral("-session")});
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, box);
+        const Run run = runProbe("new-game", arguments);
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(commandBoxAfterNewGame(run), QStringLiteral("take lamp -session"));
+        QCOMPARE(commandBoxAfterNewGame(run), box);
     }
 
     void bytesThatAreNotUtf8DoNoHarm() {

@@ -1,37 +1,14 @@
-// The fixed pages of the main window's text area, letter for letter.
+// The fixed pages of the main window's text area, each where its command puts it.
 #include "GuiTest.h"
 #include "TestSupport.h"
 
 #include "core/modVariables.h"
+#include "forms/main/TextPages.h"
 
 #include <QLabel>
 #include <QTest>
 
 namespace {
-
-const QString kStory = QStringLiteral(
-    "Magomalo had been plotting his scheme for three hundred years, and was now ready to put it "
-    "into action. He set a spell on the whole of Tierra to turn the whole day into darkness. And "
-    "now, nobody could stop him from controlling Tierra and the people living on it. Or so he "
-    "thought...\nPress 'GO' to continue.");
-
-const QString kCharacters = QStringLiteral("Alan --- 18. Brave, always the first to fight.\n"
-                                           "Jane --- 16. Excellent at spell casting.\n"
-                                           "Ricky -- 17. Strong, can carry many objects.\n"
-                                           "Mary --- 19. Cunning, easily solves most puzzles.\n"
-                                           "Quince - 14. Photographic memory, never gets lost.\n"
-                                           "\n"
-                                           "Bird ------- Fly up or over things.\n"
-                                           "Mouse ------ Go in small holes.\n"
-                                           "Porcupine -- Break bubbles or glass.\n"
-                                           "Dog -------- Carry back heavy items.");
-
-const QString kHowToPlay = QStringLiteral(
-    "To go north, type 'n'. To go south, type 's'. To go east, type 'e'. To go west, type 'w'. "
-    "To go down, type 'd'. To go up, type 'u'. To pick up a brick type 'take brick'. To battle a "
-    "troll with a sword, type 'hit troll with sword'. To open a window, type 'open window'.");
-
-const QString kAbout = QStringLiteral("'Vorlakin' was made by the Vorlakin team.");
 
 QString page() {
     return textOf(QStringLiteral("Form1"), QStringLiteral("Label1"));
@@ -46,10 +23,10 @@ private Q_SLOTS:
     void eachCommandShowsItsPage_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Story") << "mnuStory" << kStory;
-        QTest::newRow("Characters") << "mnuCharacters" << kCharacters;
-        QTest::newRow("How to Play") << "mnuHowtoPlay" << kHowToPlay;
-        QTest::newRow("About This game") << "mnuAboutThisGame" << kAbout;
+        QTest::newRow("Story") << "mnuStory" << TextPages::story();
+        QTest::newRow("Characters") << "mnuCharacters" << TextPages::characters();
+        QTest::newRow("How to Play") << "mnuHowtoPlay" << TextPages::howToPlay();
+        QTest::newRow("About This game") << "mnuAboutThisGame" << TextPages::about();
     }
     void eachCommandShowsItsPage() {
         QFETCH(QString, item);
@@ -88,8 +65,7 @@ private Q_SLOTS:
         for (const char* item : {"mnuStory", "mnuCharacters", "mnuHowtoPlay", "mnuAboutThisGame"}) {
             triggerAction(QString::fromLatin1(item));
             pressKey(Qt::Key_F2);
-            QCOMPARE(page(),
-                     QStringLiteral("Hello! Welcome to 'Vorlakin'! Type 'start' to continue."));
+            QCOMPARE(page(), TextPages::welcome());
         }
     }
 
@@ -99,7 +75,8 @@ private Q_SLOTS:
         QVERIFY(area->wordWrap());
         QCOMPARE(area->textFormat(), Qt::PlainText);
         const QFontMetrics metrics(area->font());
-        QVERIFY(metrics.horizontalAdvance(kHowToPlay) > area->width()); // must wrap to be seen
+        QVERIFY(metrics.horizontalAdvance(TextPages::howToPlay()) >
+                area->width()); // must wrap to be seen
         QVERIFY(area->heightForWidth(area->width()) <= area->height());
     }
 };

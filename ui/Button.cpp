@@ -15,7 +15,10 @@ Button::Button(Window& window, const char* name, Twips geometry, Typeface face,
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(true);
     setDefault(false);
-    // FIXME(Orca 48): a key that opens a window can reach Orca after the window has the focus; Orca then takes the focused button, if it has not met it before, as known without saying it. Remove when the oldest Orca supported is 51, which says such a focus; pinned by tst_orca_speech's "table" flow.
+    // FIXME(Orca 48): pinned by tst_orca_speech's "table" flow.
+    // A key that opens a window can reach Orca after the window has the focus; Orca then takes the
+    // focused button, if it has not met it before, as known without saying it. Remove when the
+    // oldest Orca supported is 51, which says such a focus.
     // Told the button's name, Orca 48 says it (as with Label::labelFor); Orca 43 passes over the
     // name of a button without the focus.
     QAccessibleEvent named(this, QAccessible::NameChanged);

@@ -27,7 +27,10 @@ void Label::announceCaptions() {
 
 void Label::labelFor(QWidget& control) {
     setBuddy(&control);
-    // FIXME(Orca 48): a key that opens a window can reach Orca after the window has the focus; Orca then takes the focused box, if it has not met it before, as known without saying it or its label. Remove when the oldest Orca supported is 51, which says such a focus; pinned by tst_orca_speech's "entry" flow.
+    // FIXME(Orca 48): pinned by tst_orca_speech's "entry" flow.
+    // A key that opens a window can reach Orca after the window has the focus; Orca then takes the
+    // focused box, if it has not met it before, as known without saying it or its label. Remove
+    // when the oldest Orca supported is 51, which says such a focus.
     // Told the name the label gives the box, which Qt does not report, Orca 48 says the box.
     // Orca 43 passes over the name of a box without the focus, and which Orca runs is known only
     // when the program does: built for every Qt.

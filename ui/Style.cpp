@@ -12,7 +12,10 @@
 namespace ui {
 namespace {
 
-// FIXME(Qt 6.4 to 6.8): every menu bar asks the style for its overflow button's icon when it is made, and reading Qt's built-in PNG loads every image-format plugin to ask each whether it reads PNG. Remove when Qt reads its own images without the plugins; pinned by tst_startup's startLoadsNoImagePlugin and tst_startup_scaled.
+// FIXME(Qt 6.4 to 6.8): pinned by startLoadsNoImagePlugin and tst_startup_scaled.
+// Every menu bar asks the style for its overflow button's icon when it is made, and reading Qt's
+// built-in PNG loads every image-format plugin to ask each whether it reads PNG. Remove when Qt
+// reads its own images without the plugins.
 // Qt 6.11 makes the icon without them; 6.9 and 6.10 were not tried, so they keep it.
 #if QT_VERSION < QT_VERSION_CHECK(6, 11, 0)
 

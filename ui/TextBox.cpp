@@ -25,7 +25,9 @@ TextBox::TextBox(Window& window, const char* name, Twips geometry, Typeface face
     holdCursorStillInLongText();
 }
 
-// FIXME(Qt 6.4 to 6.11): QLineEdit lays out and shapes its whole line again for every paint, a blink's too. Remove when QLineEdit keeps its line's layout between paints; pinned by tst_environment's idleCostDoesNotGrowWithTheCommandLine.
+// FIXME(Qt 6.4 to 6.11): pinned by tst_environment's idleCostDoesNotGrowWithTheCommandLine.
+// QLineEdit lays out and shapes its whole line again for every paint, a blink's too. Remove when
+// QLineEdit keeps its line's layout between paints.
 // The cursor stops blinking while the box holds more than kSteadyCursorLength characters: with
 // a 2 MB command line the blinks alone kept a CPU a third busy. The blink timer belongs to the
 // line edit's private text control, the child that runs it.
@@ -80,7 +82,9 @@ bool TextBox::event(QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeyCombination combination(key->modifiers() & ~Qt::KeypadModifier,
                                           Qt::Key(key->key()));
-        // FIXME(Qt 6.4 to 6.11): a focused QLineEdit claims the standard keys (Ctrl+C, Ctrl+A) before the menu's shortcuts. Remove when Qt lets a menu shortcut win over them; pinned by tst_main_window's acceleratorsWinOverTheFocusedCommandBox.
+        // FIXME(Qt 6.4 to 6.11): pinned by acceleratorsWinOverTheFocusedCommandBox.
+        // A focused QLineEdit claims the standard keys (Ctrl+C, Ctrl+A) before the menu's
+        // shortcuts. Remove when Qt lets a menu shortcut win over them.
         // Leaving the override unaccepted hands the key to the shortcut map, so the menu's
         // accelerator fires instead of the line edit's copy or select-all.
         if (window_.isMenuShortcut(QKeySequence(combination)))

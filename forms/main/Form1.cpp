@@ -4,12 +4,17 @@
 #include "core/WholeNumberText.h"
 #include "core/Windows.h"
 #include "core/modVariables.h"
+#include "forms/main/MainMenu.h"
 #include "forms/main/TextPages.h"
 #include "ui/Button.h"
 #include "ui/Colours.h"
 #include "ui/Label.h"
 #include "ui/Menu.h"
 #include "ui/TextBox.h"
+
+#include <functional>
+#include <map>
+#include <string_view>
 
 namespace {
 
@@ -55,29 +60,28 @@ void Form1::createControls() {
 }
 
 void Form1::createMenus() {
-    ui::Menu& game = addMenu("mnuGame", QStringLiteral("Game"));
-    game.addItem("mnuNewGame", QStringLiteral("New Game"), Qt::Key_F2,
-                 [this] { mnuNewGame_Click(); });
-    game.addItem("mnuEnterHighScores", QStringLiteral("Enter Old High Scores"),
-                 Qt::CTRL | Qt::Key_O, [this] { mnuEnterHighScores_Click(); });
-    game.addItem("mnuCheckHighScores", QStringLiteral("Check High Scores"), Qt::CTRL | Qt::Key_C,
-                 [this] { mnuCheckHighScores_Click(); });
-    game.addItem("mnuEndGame", QStringLiteral("End Game"), Qt::Key_F3,
-                 [this] { mnuEndGame_Click(); });
-    game.addItem("mnuCheckInventory", QStringLiteral("Check Inventory"), Qt::CTRL | Qt::Key_I, {});
-    game.addItem("mnuCheckScore", QStringLiteral("Check Score"), Qt::CTRL | Qt::Key_S, {});
-    game.addItem("mnuStory", QStringLiteral("Story"), [this] { mnuStory_Click(); });
-    game.addItem("mnuCharacters", QStringLiteral("Characters"), [this] { mnuCharacters_Click(); });
-
-    ui::Menu& help = addMenu("mnuHelp", QStringLiteral("Help"));
-    help.addItem("mnuHowtoPlay", QStringLiteral("How to Play"), Qt::CTRL | Qt::Key_H,
-                 [this] { mnuHowtoPlay_Click(); });
-    help.addItem("mnuAboutThisGame", QStringLiteral("About This game"), Qt::CTRL | Qt::Key_A,
-                 [this] { mnuAboutThisGame_Click(); });
-
-    ui::Menu& debug = addMenu("mnuDebug", QStringLiteral("Debug"));
-    debug.addItem("mnuShowRoom", QStringLiteral("Show Room"), Qt::CTRL | Qt::SHIFT | Qt::Key_F1,
-                  [this] { mnuShowRoom_Click(); });
+    // Check Inventory and Check Score do nothing yet.
+    const std::map<std::string_view, std::function<void()>> handlers{
+        {"mnuNewGame", [this] { mnuNewGame_Click(); }},
+        {"mnuEnterHighScores", [this] { mnuEnterHighScores_Click(); }},
+        {"mnuCheckHighScores", [this] { mnuCheckHighScores_Click(); }},
+        {"mnuEndGame", [this] { mnuEndGame_Click(); }},
+        {"mnuStory", [this] { mnuStory_Click(); }},
+        {"mnuCharacters", [this] { mnuCharacters_Click(); }},
+        {"mnuHowtoPlay", [this] { mnuHowtoPlay_Click(); }},
+        {"mnuAboutThisGame", [this] { mnuAboutThisGame_Click(); }},
+        {"mnuShowRoom", [this] { mnuShowRoom_Click(); }},
+    };
+    for (const MainMenu& menu : mainMenus()) {
+        ui::Menu& added = addMenu(menu.name, QString::fromLatin1(menu.caption));
+        for (const MainMenuItem& item : mainMenuItems()) {
+            if (std::string_view(item.menu) != menu.name)
+                continue;
+            const auto handler = handlers.find(item.name);
+            added.addItem(item.name, QString::fromLatin1(item.caption), item.keys,
+                          handler == handlers.end() ? nullptr : handler->second);
+        }
+    }
 }
 
 void Form1::Form_Load() {

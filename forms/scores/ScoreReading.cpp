@@ -16,22 +16,27 @@ std::optional<double> read(const QString& text, const QLocale& locale) {
     return ok ? std::optional(number) : std::nullopt;
 }
 
-// The text as the locale's reader takes it. Qt 6.4 refuses signs and exponent symbols of more
-// than one character, which ar_EG and fa_IR print (a direction mark and a minus sign; "اس" and
-// "×۱۰^"), digits of other scripts than the locale's, and separators a player cannot tell apart
-// from the locale's.
+// The text as the locale's reader takes it: digits of other scripts than the locale's, and
+// separators a player cannot tell apart from the locale's.
 QString normalised(const QString& text, const QLocale& locale) {
     QString stripped = text;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // FIXME(Qt 6.4): pinned by tst_score_reading's readsNumbers.
+    // Qt 6.4 refuses signs and exponent symbols of more than one character, which ar_EG and fa_IR
+    // print (a direction mark and a minus sign; "اس" and "×۱۰^"). Remove when the oldest Qt built
+    // with is 6.8.
     for (const QChar mark : {u'\u200E', u'\u200F', u'\u061C'})
         stripped.remove(mark);
     // Before the digits, which an exponent symbol may hold. Qt takes "E" for a longer symbol.
     stripped.replace(locale.exponential(), QStringLiteral("E"), Qt::CaseInsensitive);
+#endif
 
     const QString group = locale.groupSeparator();
     const bool spaceGroups =
         group.size() == 1 && group.front().category() == QChar::Separator_Space;
-    // Swiss groups are U+2019 in Qt 6.4's and 6.8's locale data and U+0027 in 6.11's: either
-    // stands for the other.
+    // FIXME(Qt 6.4 to 6.11): pinned by tst_score_reading's readsNumbers.
+    // Swiss groups are U+2019 in Qt 6.4's and 6.8's locale data and U+0027 in 6.11's, and Qt reads
+    // only its own: either stands for the other. Remove when Qt takes both.
     const bool apostropheGroups = group == u"\u2019" || group == u"'";
     std::u32string result;
     for (const char32_t c : stripped.trimmed().toUcs4()) {

@@ -10,8 +10,10 @@ missing tool is a failure.
 """
 
 import argparse
+import json
 import os
 import re
+import subprocess
 import sys
 import time
 
@@ -19,20 +21,24 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from orca_session import (MissingTools, Session, StartFailure,  # noqa: E402
                           install_signal_handlers, missing_tools)
 
-WELCOME = "Hello! Welcome to 'Vorlakin'! Type 'start' to continue."
-HOW_TO_PLAY = "To go north, type 'n'. To go south, type 's'."
-ABOUT = "'Vorlakin' was made by the Vorlakin team."
-CHARACTERS = [
-    "Alan --- 18. Brave, always the first to fight.",
-    "Jane --- 16. Excellent at spell casting.",
-    "Ricky -- 17. Strong, can carry many objects.",
-    "Mary --- 19. Cunning, easily solves most puzzles.",
-    "Quince - 14. Photographic memory, never gets lost.",
-    "Bird ------- Fly up or over things.",
-    "Mouse ------ Go in small holes.",
-    "Porcupine -- Break bubbles or glass.",
-    "Dog -------- Carry back heavy items.",
-]
+
+def program_tables():
+    """The page texts and the menu table as the program holds them: the tests' probe of the
+    program prints them (VORLAKIN_TABLES_FROM, which CTest sets; else the build's)."""
+    probe = os.environ.get("VORLAKIN_TABLES_FROM") or os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), "..", "..", "build", "tests", "vorlakin_probe")
+    environment = dict(os.environ, VORLAKIN_PROBE="tables", QT_QPA_PLATFORM="offscreen")
+    return json.loads(subprocess.run([probe], env=environment, stdout=subprocess.PIPE,
+                                     check=True, timeout=120).stdout)
+
+
+TABLES = program_tables()
+PAGES = TABLES["pages"]
+ITEMS = {item["name"]: item for item in TABLES["items"]}
+WELCOME = PAGES["welcome"]
+HOW_TO_PLAY = ". ".join(PAGES["howToPlay"].split(". ")[:2]) + "."  # as Orca's first chunk
+ABOUT = PAGES["about"]
+CHARACTERS = [line for line in PAGES["characters"].split("\n") if line]
 FIRST = "Enter the first high score."
 SECOND = "Enter the second high score."
 NOT_A_NUMBER = "Enter a number, for example 750."
@@ -205,12 +211,14 @@ FLOWS = {
         ("key ctrl+a", [Once(ABOUT), Braille(ABOUT)]),
         ("key ctrl+a", [Once(ABOUT), Braille(ABOUT)]),
         # The menus by keyboard: each item with its keys, and a page line by line.
-        ("key alt", [Phrase("Game")]),
-        ("key Down", [Phrase("New Game F2", "New Game. F2.")]),
-        ("key Up", [Phrase("Characters")]),
+        ("key alt", [Phrase(TABLES["menus"][0]["caption"])]),
+        ("key Down", [Phrase("%(caption)s %(keys)s" % ITEMS["mnuNewGame"],
+                             "%(caption)s. %(keys)s." % ITEMS["mnuNewGame"])]),
+        ("key Up", [Phrase(ITEMS["mnuCharacters"]["caption"])]),
         ("key Return", [Lines(CHARACTERS)] + [Braille(line) for line in CHARACTERS]),
         # Read again line by line in flat review, from the top of the window.
-        ("key Insert+KP_Home", [TopLine("Game Help Debug", "Adventure Game", "key KP_Page_Up")]),
+        ("key Insert+KP_Home", [TopLine(" ".join(m["caption"] for m in TABLES["menus"]),
+                                        "Adventure Game", "key KP_Page_Up")]),
         ("key KP_Page_Up", [Phrase("Command GO")]),
         ("key KP_Page_Up", [Lines(CHARACTERS[:1])]),
         ("key KP_Page_Up", [Lines(CHARACTERS[1:2])]),

@@ -1,10 +1,14 @@
 // A session manager that holds one session with one client and ends it, as a logout does:
-//   vorlakin_ending_session PROGRAM [ARGUMENTS...]
+//   vorlakin_ending_session [--checkpoint | --cancelled] PROGRAM [ARGUMENTS...]
 // starts PROGRAM with SESSION_MANAGER pointing here and passes its output on. Once the program
 // has registered and printed a line starting "ready", it asks it to save for the end of the
 // session, then tells it to die. It prints "restart hint N" for the restart style the program
 // asked for (3: never), "saved" once the program is done saving, and "status N" for the program's
 // exit status, or "still running" if it has not ended 20 seconds after being told to.
+// With --checkpoint it first asks for a save that ends nothing (a desktop's "save session now"),
+// with --cancelled for a logout's save that it then cancels; then, once the program has answered
+// a second checkpoint (so it still runs), it prints "went on" and waits for a line on its input
+// before the logout.
 #include <X11/ICE/ICElib.h>
 #include <X11/SM/SMlib.h>
 
@@ -13,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <string>
@@ -97,8 +102,16 @@ Bool anyHost(char*) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const std::string first = argc > 1 ? argv[1] : "";
+    const bool checkpoint = first == "--checkpoint";
+    const bool cancelled = first == "--cancelled";
+    if (checkpoint || cancelled) {
+        --argc;
+        ++argv;
+    }
     if (argc < 2)
-        fail("usage", "vorlakin_ending_session PROGRAM [ARGUMENTS...]");
+        fail("usage",
+             "vorlakin_ending_session [--checkpoint | --cancelled] PROGRAM [ARGUMENTS...]");
     // libICE's default ends the process when the client's connection breaks, as it does when
     // the client quits.
     IceSetIOErrorHandler([](IceConn) {});
@@ -118,6 +131,8 @@ int main(int argc, char* argv[]) {
         fail("pipe", std::strerror(errno));
     const pid_t child = fork();
     if (child == 0) {
+        const int nothing = open("/dev/null", O_RDONLY);
+        dup2(nothing, STDIN_FILENO);
         dup2(output[1], STDOUT_FILENO);
         close(output[0]);
         close(output[1]);
@@ -131,6 +146,9 @@ int main(int argc, char* argv[]) {
     IceConn connection = nullptr;
     std::string lines;
     bool ready = false;
+    // Saves before the logout's: the first as asked for, the second to see the program still runs.
+    int savesBefore = checkpoint || cancelled ? 2 : 0;
+    bool loggingOut = savesBefore == 0;
     bool toldToSave = false;
     bool toldToDie = false;
     time_t deadline = time(nullptr) + 60;
@@ -145,12 +163,27 @@ int main(int argc, char* argv[]) {
             waitpid(child, &status, 0);
             _exit(1);
         }
-        if (registered && ready && !toldToSave && session) {
+        if (registered && ready && !toldToSave && session && savesBefore > 0) {
+            const bool forShutdown = cancelled && savesBefore == 2;
+            SmsSaveYourself(session, SmSaveBoth, forShutdown,
+                            forShutdown ? SmInteractStyleAny : SmInteractStyleNone, False);
+            toldToSave = true;
+        }
+        if (saved && savesBefore > 0 && !connectionClosed) {
+            if (cancelled && savesBefore == 2)
+                SmsShutdownCancelled(session);
+            saved = toldToSave = false;
+            if (--savesBefore == 0) {
+                std::puts("went on");
+                std::fflush(stdout);
+            }
+        }
+        if (registered && ready && !toldToSave && session && loggingOut) {
             SmsSaveYourself(session, SmSaveBoth, True, SmInteractStyleAny, False);
             toldToSave = true;
             deadline = time(nullptr) + 20;
         }
-        if (saved && !toldToDie && !connectionClosed) {
+        if (saved && loggingOut && !toldToDie && !connectionClosed) {
             SmsDie(session);
             toldToDie = true;
         }
@@ -158,6 +191,10 @@ int main(int argc, char* argv[]) {
         for (int i = 0; i < listenCount; ++i)
             watched.push_back({IceGetListenConnectionNumber(listeners[i]), POLLIN, 0});
         watched.push_back({output[0], POLLIN, 0});
+        const bool waitingForWord = !loggingOut && savesBefore == 0;
+        if (waitingForWord)
+            watched.push_back({STDIN_FILENO, POLLIN, 0});
+        const size_t sessionAt = watched.size();
         if (connection && !connectionClosed)
             watched.push_back({IceConnectionNumber(connection), POLLIN, 0});
         if (poll(watched.data(), watched.size(), 100) <= 0)
@@ -180,8 +217,13 @@ int main(int argc, char* argv[]) {
                 ready = ready || lines.find("ready") != std::string::npos;
             }
         }
-        if (connection && !connectionClosed && watched.size() > size_t(listenCount + 1) &&
-            (watched.back().revents & (POLLIN | POLLHUP))) {
+        if (waitingForWord && (watched[listenCount + 1].revents & (POLLIN | POLLHUP))) {
+            char buffer[256];
+            loggingOut = read(STDIN_FILENO, buffer, sizeof buffer) >= 0;
+            deadline = time(nullptr) + 60;
+        }
+        if (connection && !connectionClosed && watched.size() > sessionAt &&
+            (watched[sessionAt].revents & (POLLIN | POLLHUP))) {
             if (IceProcessMessages(connection, nullptr, nullptr) == IceProcessMessagesIOError)
                 connectionClosed = true;
         }

@@ -29,7 +29,9 @@ public:
 private:
     QAbstractButton* button() const;
 #if QT_VERSION < QT_VERSION_CHECK(6, 11, 0)
-    // FIXME(Qt 6.4, Qt 6.8): Qt looks for a widget's labelling buddy among its siblings only, and a message box's text is not its button's sibling. Remove when the oldest Qt built with is 6.11; pinned by tst_screen_reader's aMessageLabelsItsButton.
+    // FIXME(Qt 6.4, Qt 6.8): pinned by tst_screen_reader's aMessageLabelsItsButton.
+    // Qt looks for a widget's labelling buddy among its siblings only, and a message box's text is
+    // not its button's sibling. Remove when the oldest Qt built with is 6.11.
     QLabel* message() const;
 #endif
 };

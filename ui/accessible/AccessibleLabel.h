@@ -9,7 +9,9 @@ class QLabel;
 
 namespace ui {
 
-// FIXME(Qt 6.4 to 6.11): Qt's label interface has no text interface, so Orca's flat review reads a whole page as one line. Remove when Qt's label interface gives its text in the lines it shows; pinned by tst_screen_reader's theTextAreaIsReadInTheLinesItShows and tst_orca_speech.
+// FIXME(Qt 6.4 to 6.11): pinned by theTextAreaIsReadInTheLinesItShows and tst_orca_speech.
+// Qt's label interface has no text interface, so Orca's flat review reads a whole page as one line.
+// Remove when Qt's label interface gives its text in the lines it shows.
 // What a screen reader gets from a label: its caption as its name, as from Qt's own interface,
 // and also as text in the lines the label shows, so that a reader can review a page of the
 // text area line by line (Orca's flat review) instead of as one piece.

@@ -18,7 +18,10 @@ public:
                             int* endOffset) const override;
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                          int* endOffset) const override;
-    // FIXME(Orca 43): Qt's interfaces report empty attribute runs (6.4 to 6.11 alike), after which Orca 43 drops the last character of what it reads ("Comman"); Orca 48 reads on. Remove when Orca 43 is no longer supported or Qt reports one run over unstyled text; pinned by tst_screen_reader's textBoxesReportOneAttributeRunOverTheirText and tst_orca_speech.
+    // FIXME(Orca 43): pinned by textBoxesReportOneAttributeRunOverTheirText and tst_orca_speech.
+    // Qt's interfaces report empty attribute runs (6.4 to 6.11 alike), after which Orca 43 drops
+    // the last character of what it reads ("Comman"); Orca 48 reads on. Remove when Orca 43 is no
+    // longer supported or Qt reports one run over unstyled text.
     // The text is in one font and colour: one run of attributes over all of it.
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 

@@ -8,7 +8,11 @@ class QWidget;
 
 namespace ui {
 
-// FIXME(Orca 43 and 48): Qt gives a menu item's shortcut as its whole key binding ("F2", 6.4 to 6.11 alike), and Orca 43 and 48 read it as "mnemonic;path;accelerator", so they say no key while arrowing through a menu (Orca 51 says it). Remove when Qt hands over the three parts or the oldest Orca supported reads the whole binding; pinned by tst_screen_reader's menuItemsGiveTheirAcceleratorInTheFormReadersSpeak and tst_orca_speech.
+// FIXME(Orca 43 and 48): pinned by menuItemsGiveTheirAcceleratorInTheFormReadersSpeak.
+// Qt gives a menu item's shortcut as its whole key binding ("F2", 6.4 to 6.11 alike), and Orca 43
+// and 48 read it as "mnemonic;path;accelerator", so they say no key while arrowing through a menu
+// (Orca 51 says it). Remove when Qt hands over the three parts or the oldest Orca supported reads
+// the whole binding. Also pinned by tst_orca_speech.
 // What a screen reader gets from a menu item: its caption, and its key binding in the three
 // parts, so that it speaks the accelerator while the player arrows through the menu ("New
 // Game, F2"). An entry of the menu bar is one too, as Qt makes it, with its menu as its child.

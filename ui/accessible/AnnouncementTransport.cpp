@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QStringList>
-#include <QWidget>
 
 namespace ui {
 namespace {
@@ -40,7 +39,9 @@ QAccessibleInterface* AnnouncementTransport::accessibleInterface(QObject*) {
 
 #else
 
-// FIXME(Qt 6.4): Qt has no announcement event (QAccessibleAnnouncementEvent came with 6.8). Remove when the oldest Qt built with is 6.8, together with this branch; pinned by tst_screen_reader's announcementsTakeTheWayOfTheRunningQt and tst_orca_speech.
+// FIXME(Qt 6.4): pinned by announcementsTakeTheWayOfTheRunningQt and tst_orca_speech.
+// Qt has no announcement event (QAccessibleAnnouncementEvent came with 6.8). Remove when the oldest
+// Qt built with is 6.8, together with this branch.
 // The announcer stands in as an undrawn status area of its window, and each line as a
 // notification in it: Orca speaks a notification when it is shown, and leaves out the word
 // "notification" in a status bar.

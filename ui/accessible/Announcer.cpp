@@ -3,6 +3,7 @@
 #include "ui/accessible/ReadingPolicy.h"
 
 #include <QEvent>
+#include <QStringList>
 #include <QWidget>
 
 namespace ui {

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include <utility>
 

@@ -23,7 +23,10 @@ void ScreenReaderBridge::showReplacedText(TextBox& box, const QString& oldText) 
     const QString newText = box.text();
     if (oldText.isEmpty() && newText.isEmpty())
         return;
-    // FIXME(Orca 43 and 48): while the box's own text events are held back (QuietTextChange), Orca keeps showing the old text on the box's braille line. Remove when Orca says a command's replaced text the same way for every key (then let Qt's own events through); pinned by tst_orca_speech's "show room" flow.
+    // FIXME(Orca 43 and 48): pinned by tst_orca_speech's "show room" flow.
+    // While the box's own text events are held back (QuietTextChange), Orca keeps showing the old
+    // text on the box's braille line. Remove when Orca says a command's replaced text the same way
+    // for every key (then let Qt's own events through).
     // A removal at the start makes Orca rebuild the box's braille line from the new text without
     // saying anything, which an insertion would; the new text is said by the announcement. It
     // names the old text's first line, however long the text was; after an empty text, whose

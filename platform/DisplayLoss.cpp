@@ -3,6 +3,7 @@
 #include "platform/FatalLine.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <netdb.h>

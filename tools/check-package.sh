@@ -3,20 +3,19 @@
 # error or warning fails, and so does an info tag: the package has none, and hardening that goes
 # missing shows only as one. A check that cannot run fails with one line that says so.
 #   check-package.sh --installed
-# instead runs debian/tests with autopkgtest on the package installed on this system (autopkgtest's
-# null testbed), so it is for a root of its own: tools/test-in-debian.sh RELEASE bash
-# tools/check-package.sh --installed. It builds the package first where there is none.
+# instead runs debian/tests with autopkgtest (which installs each stanza's Depends) on the package
+# installed on this system, its null testbed: so in a root of its own, as in
+# `tools/test-in-debian.sh RELEASE bash tools/check-package.sh --installed`. It builds the
+# package first where there is none.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = --installed ]; then
     compgen -G 'build-deb/vorlakin_*.deb' >/dev/null || bash tools/package.sh || exit 1
-    bash tools/install-deps.sh --only autopkgtest || exit 1
+    bash tools/install-deps.sh --only autopkgtest && rm -rf build-deb/autopkgtest || exit 1
     echo "Running debian/tests with autopkgtest on $(echo build-deb/vorlakin_*.deb), installed"
-    # autopkgtest installs each stanza's Depends with apt; its summary is shown, the rest logged.
     autopkgtest --no-built-binaries --output-dir build-deb/autopkgtest build-deb/vorlakin_*.deb \
-        . -- null >build-deb/autopkgtest.log 2>&1
-    status=$?
+        . -- null >build-deb/autopkgtest.log 2>&1; status=$?
     sed -n '/@@@@@@@@@@@@@@@@@@@@ summary/,$p' build-deb/autopkgtest.log
     [ $status -eq 0 ] || echo "autopkgtest failed (status $status): build-deb/autopkgtest.log" >&2
     exit $status

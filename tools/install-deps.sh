@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Installs, with apt (through sudo when not root), what is missing of the packages the build, the
-# game and its tests need, and says in one line what it installs; apt's own output goes to a log,
-# shown (its end) only when apt fails.
+# Installs with apt (through sudo when not root) what is missing, saying what in one line; apt's
+# output goes to a log, whose end is shown when apt fails.
 #   install-deps.sh [--nocheck | --game] [--tests] [--recommends] [PACKAGE...]
-#       build-essential and debian/control's Build-Depends (with --nocheck, without the build's
-#       tests'; with --game, just what builds the game: g++ and make for build-essential, no
-#       debhelper), debian/tests/control's Depends with --tests, the game package's Recommends
-#       with --recommends, and the packages named
+#       build-essential and debian/control's Build-Depends (--nocheck: not the build's tests';
+#       --game: what builds the game, g++ and make but no debhelper), debian/tests/control's
+#       Depends (--tests), the game's Recommends (--recommends) and the packages named
 #   install-deps.sh --only PACKAGE...   just the packages named
 set -euo pipefail
 tree=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,15 +32,15 @@ done
 build=$(printf '%s' "${build#, }")
 for package in "${packages[@]}"; do build+="${build:+, }$package"; done
 
-# dpkg-checkbuilddeps (dpkg-dev, in build-essential) names what is missing; before it is
-# installed, everything is (less what the nocheck profile leaves out).
-missing=$(printf '%s' "$build" | tr ',' '\n' | sed "${profiles[*]:+/<!nocheck>/d}" |
-    sed 's/ *<[^>]*>//; s/^ *//' | paste -s -d , | sed 's/,/, /g')
-if command -v dpkg-checkbuilddeps >/dev/null; then
-    missing=$(dpkg-checkbuilddeps "${profiles[@]}" -d "$build" "$tree/debian/control" 2>&1 |
-        sed -n 's/.*Unmet build dependencies: //p' || true)
-fi
-[ -z "$missing" ] && exit 0
+# dpkg-checkbuilddeps (dpkg-dev, in build-essential) names what is missing ("Unmet" in dpkg
+# 1.21, "unmet" in 1.22); before it is installed, or where it says nothing, everything is (less
+# what the nocheck profile leaves out).
+command -v dpkg-checkbuilddeps >/dev/null &&
+    said=$(dpkg-checkbuilddeps "${profiles[@]}" -d "$build" "$tree/debian/control" 2>&1) && exit 0
+missing=$(printf '%s\n' "${said:-}" | sed -n 's/.*[Uu]nmet build dependencies: //p')
+[ -n "$missing" ] || missing=$(printf '%s' "$build" | tr ',' '\n' |
+    sed "${profiles[*]:+/<!nocheck>/d}" | sed 's/ *<[^>]*>//; s/^ *//' | paste -s -d , |
+    sed 's/,/, /g')
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then

@@ -4,7 +4,7 @@
 # checkout stays clean and the package lands in build-deb/. The tests do not run here:
 # tools/test.sh has run them on the tree.
 #   package.sh [--reproducible]
-# With --reproducible, reprotest builds it twice more, varying between the two builds what
+# With --reproducible, reprotest builds it twice instead, varying between the two builds what
 # Debian's reproducible-builds checks vary (time, build path, locale, time zone, umask, ...), and
 # fails unless both packages are the same, byte for byte.
 set -euo pipefail
@@ -26,16 +26,16 @@ fi
 
 build="dpkg-buildpackage -us -uc -b -Pnocheck"
 export DEB_BUILD_OPTIONS="nocheck noautodbgsym ${DEB_BUILD_OPTIONS:-}"
-echo "Building the package in build-deb/"
-(cd build-deb/source && building ../build.log $build)
-ls build-deb/vorlakin_*.deb
-[ "${1:-}" = --reproducible ] || exit 0
+if [ "${1:-}" != --reproducible ]; then
+    echo "Building the package in build-deb/"
+    (cd build-deb/source && building ../build.log $build)
+    exec ls build-deb/vorlakin_*.deb
+fi
 
-# Every variation that runs without a virtual machine here: not the user (needs a second one),
-# nor the file order (needs a FUSE file system).
+# All variations but the user's (needs a second one) and the file order's (needs FUSE).
 variations=environment,build_path,kernel,aslr,num_cpus,time,domain_host,home,locales,exec_path
 variations+=,timezone,umask
-echo "Building it twice more with reprotest, varying $variations"
+echo "Building it twice with reprotest, varying $variations"
 if ! reprotest --vary=-all,+${variations//,/,+} --store-dir build-deb/reprotest -c "$build" \
     build-deb/source '../*.deb' >build-deb/reprotest.log 2>&1; then
     tail -n 40 build-deb/reprotest.log >&2

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that every C++ file git tracks follows .clang-format, and names the files that do not.
 # `--fix` rewrites them instead. The code is laid out so that clang-format 14 (Debian 12's) and
-# 19 (Debian 13's) agree. A check that cannot check fails, saying why in one line.
+# 19 (Debian 13's) agree; it installs clang-format when there is none. A check that cannot check
+# fails, saying why in one line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

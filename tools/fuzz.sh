@@ -2,6 +2,8 @@
 # Builds the score reader's fuzz target with clang and libFuzzer and runs it for the given
 # number of seconds (60 unless given). New inputs go to build-fuzz/corpus; the committed seed
 # corpus in fuzz/corpus/score_reading is only read. A crash leaves its input in build-fuzz/.
+# Installs what it needs beyond debian/control's list when missing: clang and its runtime
+# libraries (libFuzzer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/quietly.sh

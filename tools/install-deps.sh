@@ -1,54 +1,51 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages that building, running and testing need, and only those
-# that are missing. Uses sudo when not run as root. Says in one line what it installs; apt's
-# and dpkg's own output goes to a log, shown (its end) only when they fail.
-#   install-deps.sh [--tests] [--recommends] [PACKAGE...]
-#       debian/control's Build-Depends but those only the tests need (all of them with --tests),
-#       the game package's Recommends with --recommends, and the packages named
+# Installs with apt (through sudo when not root) what is missing, saying what in one line; apt's
+# output goes to a log, whose end is shown when apt fails.
+#   install-deps.sh [--nocheck | --game] [--tests] [--recommends] [PACKAGE...]
+#       build-essential and debian/control's Build-Depends (--nocheck: not the build's tests';
+#       --game: what builds the game, g++ and make but no debhelper), debian/tests/control's
+#       Depends (--tests), the game's Recommends (--recommends) and the packages named
 #   install-deps.sh --only PACKAGE...   just the packages named
 set -euo pipefail
 tree=$(cd "$(dirname "$0")/.." && pwd)
 
-# The names in one field of debian/control's stanza that starts with START, without versions;
-# with --nocheck, without the <!nocheck> ones.
-control_field() { # START FIELD [--nocheck]
-    awk -v start="$1" -v field="$2" '
-        index($0, start) == 1 { in_stanza = 1 }
-        /^$/ { in_stanza = 0 }
-        /^#/ { next }
-        in_stanza && /^[^ \t]/ { in_field = index($0, field ":") == 1; sub(/^[^:]*:/, "") }
-        in_stanza && in_field { print }' "$tree/debian/control" |
-        tr ',' '\n' | { if [ "${3:-}" = --nocheck ]; then grep -v '<!nocheck>'; else cat; fi; } |
-        sed 's/[(<[].*//; s/[[:space:]]//g; s/^debhelper-compat$/debhelper/' | grep -v '^$'
+# One field of every stanza of a control file, as one dependency list, less the package itself.
+field() { # FILE NAME
+    awk -v name="$2:" '/^[^ \t#]/ { on = index($0, name) == 1; sub(/^[^:]*:/, "") }
+        on && !/^#/ { print $0 "," }' "$1" | tr '\n,' ' \n' | sed 's/^ *//; s/ *$//' |
+        grep -v -x -e '@' -e '' | paste -s -d , | sed 's/,/, /g'
 }
 
-build_dep=true profile=(-P nocheck) packages=()
+build="build-essential, $(field "$tree/debian/control" Build-Depends)" profiles=() packages=()
 while [ $# -gt 0 ]; do
     case "$1" in
-    --only) build_dep=false ;;
-    --tests) profile=() ;;
-    --recommends) packages+=($(control_field Package: Recommends)) ;;
+    --only) build="" ;;
+    --nocheck) profiles=(-P nocheck) ;;
+    --game) profiles=(-P nocheck) build="g++, make, $(field "$tree/debian/control" Build-Depends |
+        sed 's/debhelper-compat[^,]*, //')" ;;
+    --tests) build+=", $(field "$tree/debian/tests/control" Depends)" ;;
+    --recommends) build+=", $(field "$tree/debian/control" Recommends)" ;;
     *) packages+=("$1") ;;
     esac
     shift
 done
-if $build_dep; then
-    packages=(build-essential $(control_field Source: Build-Depends ${profile:+--nocheck})
-        "${packages[@]}")
-fi
+build=$(printf '%s' "${build#, }")
+for package in "${packages[@]}"; do build+="${build:+, }$package"; done
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# dpkg-checkbuilddeps (dpkg-dev, in build-essential) names what is missing ("Unmet" in dpkg
+# 1.21, "unmet" in 1.22); before it is installed, or where it says nothing, everything is (less
+# what the nocheck profile leaves out).
+command -v dpkg-checkbuilddeps >/dev/null &&
+    said=$(dpkg-checkbuilddeps "${profiles[@]}" -d "$build" "$tree/debian/control" 2>&1) && exit 0
+missing=$(printf '%s\n' "${said:-}" | sed -n 's/.*[Uu]nmet build dependencies: //p')
+[ -n "$missing" ] || missing=$(printf '%s' "$build" | tr ',' '\n' |
+    sed "${profiles[*]:+/<!nocheck>/d}" | sed 's/ *<[^>]*>//; s/^ *//' | paste -s -d , |
+    sed 's/,/, /g')
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null; then
-        echo "Not root and no sudo: install these as root, then run this again: ${missing[*]}" >&2
+        echo "Not root and no sudo: install these as root, then run this again: $missing" >&2
         exit 1
     fi
     sudo="sudo"
@@ -56,7 +53,7 @@ fi
 
 # A fresh file of this run's own, whoever ran the last one.
 log="$(mktemp --suffix=.log "${TMPDIR:-/tmp}/vorlakin-install-deps.XXXXXX")"
-echo "Installing ${missing[*]}"
+echo "Installing $missing"
 apt() { # apt-get arguments
     # sudo starts with a clean environment, so the front end is set on its command line.
     # Another apt may be at work (unattended upgrades on a fresh machine): wait for its lock.
@@ -68,8 +65,5 @@ apt() { # apt-get arguments
     fi
 }
 apt update
-# apt reads the build dependencies from debian/control itself, versions and profiles included.
-if $build_dep; then
-    apt build-dep -y --no-install-recommends "${profile[@]}" "$tree"
-fi
-apt install -y --no-install-recommends "${missing[@]}"
+# apt reads the dependency list as debian/control has it, build profiles and versions included.
+apt satisfy -y --no-install-recommends "${profiles[@]}" "$build"

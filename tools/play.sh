@@ -19,7 +19,7 @@ recommends=()
 if [ -n "${WAYLAND_DISPLAY:-}" ] || [ "${XDG_SESSION_TYPE:-}" = wayland ]; then
     recommends=(--recommends)
 fi
-bash tools/install-deps.sh "${recommends[@]}"
+bash tools/install-deps.sh --game "${recommends[@]}"
 quietly build/configure.log cmake --preset release
 building build/build-game.log cmake --build --preset release --target vorlakin -j"$(nproc)"
 exec ./build/vorlakin "$@"

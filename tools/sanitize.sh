@@ -14,7 +14,8 @@ if [ -n "${CI:-}" ]; then
     werror=ON
 fi
 echo "Building with the sanitizers in build-sanitize/ (preset sanitize)"
-quietly build-sanitize/configure.log cmake --preset sanitize -DVORLAKIN_WERROR="$werror"
+quietly build-sanitize/configure.log cmake --preset sanitize \
+    -DCMAKE_COMPILE_WARNING_AS_ERROR="$werror"
 building build-sanitize/build.log cmake --build --preset sanitize -j"$(nproc)"
 echo "Testing under the sanitizers"
 ctest --preset sanitize -j"$(nproc)"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Takes the screenshots in docs/ from the real program under Xvfb, on the first free X display
-# from :90 on (VORLAKIN_FIRST_DISPLAY to start elsewhere). Each picture is taken once the window
-# is shown and two captures in a row are alike.
+# Takes the screenshots in docs/ from the real program on an X server of their own (xvfb-run -a:
+# Xvfb on the first free display). Each picture is taken once the window is shown and two
+# captures in a row are alike. Installs what it needs: Xvfb, xauth (for xvfb-run), x11-utils
+# (xwininfo) and imagemagick (import, compare).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/quietly.sh
@@ -9,6 +10,10 @@ source tools/quietly.sh
 bash tools/install-deps.sh xvfb xauth x11-utils imagemagick
 quietly build/configure.log cmake --preset release
 quietly build/build-probe.log cmake --build --preset release --target vorlakin_probe -j"$(nproc)"
+if [ -z "${VORLAKIN_SCREENSHOTS_X:-}" ]; then
+    exec env VORLAKIN_SCREENSHOTS_X=1 xvfb-run -a -s '-screen 0 800x600x24 -nolisten tcp' \
+        bash "$0" "$@"
+fi
 
 # Waits up to ten seconds for a command to succeed.
 await() {
@@ -20,29 +25,13 @@ await() {
     done
 }
 
-xvfb=""
 program=""
 work=$(mktemp -d)
 cleanup() {
     [[ -n "$program" ]] && kill "$program" 2>/dev/null
-    [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-# A display is free when no server holds its lock; Xvfb refuses one that another took meanwhile.
-for ((number = ${VORLAKIN_FIRST_DISPLAY:-90}; number < ${VORLAKIN_FIRST_DISPLAY:-90} + 50; number++)); do
-    [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-    Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    if await xdpyinfo -display ":$number"; then
-        break
-    fi
-    kill "$xvfb" 2>/dev/null || true
-    xvfb=""
-done
-[[ -n "$xvfb" ]] || { echo "no free X display found" >&2; exit 1; }
-export DISPLAY=":$number"
 
 window_id() { # title
     xwininfo -root -tree | awk -v title="\"$1\"" 'index($0, title) {print $1; exit}'

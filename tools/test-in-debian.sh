@@ -43,6 +43,8 @@ fi
 if grep -q '/sid' "$root/etc/debian_version"; then
     echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99vorlakin-testing"
 fi
+# Others may run apt in the same root (autopkgtest's apt too): wait for their lock.
+echo 'DPkg::Lock::Timeout "300";' >"$root/etc/apt/apt.conf.d/99vorlakin-lock"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
 # One copy per checkout, so that two trees can be tested in one root; the copies of checkouts

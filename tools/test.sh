@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything, runs every test, then builds the Debian package,
-# checks it with lintian and runs its installed-package test. The GUI tests run on Qt's offscreen platform, so no display is
-# needed; the screen reader test brings its own.
+# Installs what is missing, builds everything, runs every test, then builds the Debian package
+# and checks it with lintian. The GUI tests run on Qt's offscreen platform, so no display is
+# needed; those that need a desktop session (label session) bring their own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/quietly.sh
 
-# All of debian/control's Build-Depends, the tests' included (the reasons are written there).
+# debian/control's Build-Depends and debian/tests/control's Depends (the reasons are there).
 bash tools/install-deps.sh --tests
 
 # CMakePresets.json: "ci" is "release" with warnings as errors.

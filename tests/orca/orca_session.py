@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """Runs a program under the Orca screen reader on a private desktop and prints what Orca says.
 
-Brings up, in a temporary directory: Xvfb on a free display from :70 to :79, a private D-Bus
-session bus, the AT-SPI bus, openbox, speech-dispatcher (speaking into a file), Orca with
-empty preferences, and then the program. Runs the steps, prints every utterance Orca makes,
+Brings up, in a temporary directory: Xvfb on a free display (xvfb-run -a) with a private D-Bus
+session bus (dbus-run-session), the AT-SPI bus, openbox, speech-dispatcher (speaking into a
+file), Orca with empty preferences, and then the program. Runs the steps, prints every utterance Orca makes,
 labelled by the step that caused it, and stops everything it started.
 
 Steps, each one --step argument, run in order:
@@ -34,12 +34,12 @@ import sys
 import tempfile
 import time
 
-TOOLS = ["Xvfb", "openbox", "dbus-daemon", "dbus-send", "speech-dispatcher",
+TOOLS = ["xvfb-run", "Xvfb", "xauth", "openbox", "dbus-run-session", "dbus-send",
+         "speech-dispatcher",
          "/usr/bin/orca", "/usr/libexec/at-spi-bus-launcher",
          "/usr/lib/speech-dispatcher-modules/sd_generic"]
 # The Python modules it needs, and their packages.
 MODULES = {"pyatspi": "python3-pyatspi", "Xlib.ext.xtest": "python3-xlib"}
-DISPLAYS = range(70, 80)
 MARKER = "VORLAKIN_ORCA_SESSION"
 # The AT-SPI events Orca must be listening for before the program starts, as the registry
 # spells them with case and punctuation dropped.
@@ -316,6 +316,7 @@ class Session:
         self.processes = []  # (name, Popen), in start order
         self.root = None
         self.display = None
+        self._holder = None
         self.env = None
         self.watchdog = None
         self._read_offset = 0
@@ -405,54 +406,37 @@ class Session:
         env.setdefault("PATH", "/usr/local/bin:/usr/bin:/bin")
         self.env = env
 
-        self._start_x()
-        self._start_bus()
+        self._start_x_and_bus()
+        self._start_at_spi_bus()
         self._spawn("openbox", ["openbox", "--sm-disable"])
         self._start_speech()
         self._start_orca()
         self._start_program()
 
-    def _start_x(self):
-        for number in DISPLAYS:
-            if self._display_taken(number):
-                continue
-            process = self._spawn("xvfb", ["Xvfb", ":%d" % number, "-screen", "0", "1024x768x24",
-                                           "-nolisten", "tcp", "-noreset"])
-            deadline = time.monotonic() + 15
-            while time.monotonic() < deadline and process.poll() is None:
-                if self._lock_owner(number) == process.pid and os.path.exists(
-                        "/tmp/.X11-unix/X%d" % number):
-                    self.display = ":%d" % number
-                    self.env["DISPLAY"] = self.display
-                    self._wait("xvfb", self._connect_keyboard, 15, process)
-                    self.log("display %s" % self.display)
-                    return
-                time.sleep(0.1)
-            # Taken by someone else meanwhile, or not starting at all: try the next.
+    def _start_x_and_bus(self):
+        """Xvfb on the first free display, with a session bus of its own, held until the holder
+        (a sleep) ends. Two sessions that start at once may pick the same display: then the
+        second tries again."""
+        for attempt in range(3):
+            holder = self._spawn("xvfb", [
+                "xvfb-run", "-a", "-s", "-screen 0 1024x768x24 -nolisten tcp -noreset",
+                "dbus-run-session", "--", "sh", "-c",
+                'echo "$$ $DISPLAY $XAUTHORITY $DBUS_SESSION_BUS_ADDRESS"; exec sleep infinity'],
+                stdout=subprocess.PIPE, text=True)
+            started = holder.stdout.readline().split()
+            if len(started) == 4:
+                self._holder = int(started[0])
+                self.display = started[1]
+                self.env.update({"DISPLAY": started[1], "XAUTHORITY": started[2],
+                                 "DBUS_SESSION_BUS_ADDRESS": started[3]})
+                # python3-xlib finds the server's cookie through this process's environment.
+                os.environ["XAUTHORITY"] = started[2]
+                self._wait("xvfb", self._connect_keyboard, 15, holder)
+                self.log("display %s" % self.display)
+                return
             self._terminate(self.processes.pop())
-        raise StartFailure("no free X display from :%d to :%d" % (DISPLAYS[0], DISPLAYS[-1]))
-
-    @staticmethod
-    def _lock_owner(number):
-        try:
-            with open("/tmp/.X%d-lock" % number) as lock:
-                return int(lock.read().strip() or 0)
-        except (OSError, ValueError):
-            return None
-
-    @classmethod
-    def _display_taken(cls, number):
-        owner = cls._lock_owner(number)
-        if owner is None:
-            return os.path.exists("/tmp/.X%d-lock" % number) or os.path.exists(
-                "/tmp/.X11-unix/X%d" % number)
-        try:
-            os.kill(owner, 0)
-        except ProcessLookupError:
-            return False  # a lock left behind; Xvfb replaces it
-        except PermissionError:
-            pass
-        return True
+            time.sleep(1 + attempt)
+        raise StartFailure("xvfb-run did not start; " + self._log_tail("xvfb"))
 
     def _connect_keyboard(self):
         from Xlib.error import DisplayError
@@ -462,13 +446,7 @@ class Session:
             return False
         return True
 
-    def _start_bus(self):
-        bus = self._spawn("dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                                   "--print-address=1"], stdout=subprocess.PIPE, text=True)
-        address = bus.stdout.readline().strip()
-        if not address:
-            raise StartFailure("the session bus did not start; " + self._log_tail("dbus"))
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+    def _start_at_spi_bus(self):
         launcher = self._spawn("at-spi-bus", ["/usr/libexec/at-spi-bus-launcher",
                                               "--launch-immediately"])
         self._wait("at-spi-bus", lambda: self._has_owner("org.a11y.Bus"), 20, launcher)
@@ -666,6 +644,18 @@ class Session:
 
     def _terminate(self, entry):
         name, process = entry
+        if name == "xvfb" and self._holder and process.poll() is None:
+            # The holder's end ends dbus-run-session, then xvfb-run, which stops Xvfb, which
+            # removes its lock.
+            try:
+                os.kill(self._holder, signal.SIGTERM)
+                process.wait(5)
+            except (ProcessLookupError, subprocess.TimeoutExpired):
+                pass
+            deadline = time.monotonic() + 5
+            while os.path.exists("/tmp/.X%s-lock" % self.display[1:]) and \
+                    time.monotonic() < deadline:
+                time.sleep(0.1)
         if process.poll() is None:
             try:
                 os.killpg(process.pid, signal.SIGTERM)

@@ -10,7 +10,7 @@ trap 'rm -rf "$scratch"' EXIT
 
 # Stand-ins for everything play.sh could start before the game: each records that it ran.
 mkdir "$scratch/bin"
-for tool in apt-get sudo cmake dpkg-query; do
+for tool in apt-get sudo cmake dpkg-query dpkg-checkbuilddeps; do
     printf '#!/bin/sh\necho "%s $*" >>"%s/started"\nexit 1\n' "$tool" "$scratch" \
         >"$scratch/bin/$tool"
     chmod +x "$scratch/bin/$tool"

@@ -62,12 +62,35 @@ QString keyBindingOf(QAccessibleInterface* item) {
     return action->keyBindingsForAction(action->actionNames().first()).join(QLatin1Char('|'));
 }
 
-// Where an object is, in the screen's own pixels: a widget, or an entry of a menu or menu bar.
+// The display server's unit per device-independent pixel: Qt's whole ratio on X11 (and
+// offscreen); on Wayland, that less the output's own scale, which the compositor keeps to itself
+// (the session running the test names it in VORLAKIN_OUTPUT_SCALE).
+qreal displayUnitsPerPixel(const QWidget* widget) {
+    qreal ratio = widget->devicePixelRatio();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        bool ok = false;
+        const qreal output = qEnvironmentVariable("VORLAKIN_OUTPUT_SCALE").toDouble(&ok);
+        ratio /= ok && output > 0 ? output : 1.0;
+    }
+    return ratio;
+}
+
+// Where a top-level window is, as the display server has it: with the title bar and borders that
+// Qt draws itself on Wayland.
+QRect decorated(QWidget* window) {
+    const QRect client(window->mapToGlobal(QPoint(0, 0)), window->size());
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return client;
+    return client.marginsAdded(window->windowHandle()->frameMargins());
+}
+
+// Where an object is, in the display server's unit: a widget, or an entry of a menu or menu bar.
 std::optional<QRectF> placeOf(QAccessibleInterface* object) {
     QWidget* widget = qobject_cast<QWidget*>(object->object());
     QRect logical;
     if (widget) {
-        logical = QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        logical = widget->isWindow() ? decorated(widget)
+                                     : QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
     } else if (auto* action = qobject_cast<QAction*>(object->object())) {
         QAccessibleInterface* owner = object->parent();
         widget = owner ? qobject_cast<QWidget*>(owner->object()) : nullptr;
@@ -80,7 +103,7 @@ std::optional<QRectF> placeOf(QAccessibleInterface* object) {
     }
     if (!widget)
         return std::nullopt;
-    const qreal scale = widget->devicePixelRatio();
+    const qreal scale = displayUnitsPerPixel(widget);
     return QRectF(QPointF(logical.topLeft()) * scale, QSizeF(logical.size()) * scale);
 }
 
@@ -299,12 +322,15 @@ private Q_SLOTS:
         QVERIFY(!entry->characterRect(entry->cursorPosition()).isEmpty());
     }
 
-    // Run at scale 1 and at 2 (see CMakeLists.txt): extents are in the screen's own pixels.
-    void extentsAreInDevicePixels() {
-        const qreal scale = gameWindow(kMain)->devicePixelRatio();
+    // Run at scale 1 and at 2 (see CMakeLists.txt), and on Wayland at output scales 1 and 2
+    // (tools/test-gnome.sh): extents are in the display server's own unit.
+    void extentsAreInTheDisplayUnit() {
+        const qreal scale = displayUnitsPerPixel(gameWindow(kMain));
         const auto onScreen = [scale](QWidget* widget) {
-            const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
-            return QRect(topLeft * scale, widget->size() * scale);
+            const QRect place = widget->isWindow()
+                                    ? decorated(widget)
+                                    : QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+            return QRect(place.topLeft() * scale, place.size() * scale);
         };
         for (QWidget* widget : std::initializer_list<QWidget*>{
                  gameWindow(kMain), part("Form1", "Text1"), part("Form1", "Label1")})

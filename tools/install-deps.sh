@@ -2,23 +2,29 @@
 # Installs the Debian/Ubuntu packages that building, running and testing need, and only those
 # that are missing. Uses sudo when not run as root. Says in one line what it installs; apt's
 # and dpkg's own output goes to a log, shown (its end) only when they fail.
-#   install-deps.sh [--tests] [--recommends] [PACKAGE...]
+#   install-deps.sh [--tests] [--gnome] [--recommends] [PACKAGE...]
 #       debian/control's Build-Depends but those only the tests need (all of them with --tests),
-#       the game package's Recommends with --recommends, and the packages named
+#       those of the GNOME test with --gnome (the profile pkg.vorlakin.gnome, only there), the
+#       game package's Recommends with --recommends, and the packages named
 #   install-deps.sh --only PACKAGE...   just the packages named
 set -euo pipefail
 tree=$(cd "$(dirname "$0")/.." && pwd)
 
 # The names in one field of debian/control's stanza that starts with START, without versions;
-# with --nocheck, without the <!nocheck> ones.
-control_field() { # START FIELD [--nocheck]
+# with --nocheck, without the <!nocheck> ones; with --gnome, only the <pkg.vorlakin.gnome> ones,
+# which are left out otherwise.
+control_field() { # START FIELD [--nocheck|--gnome]
     awk -v start="$1" -v field="$2" '
         index($0, start) == 1 { in_stanza = 1 }
         /^$/ { in_stanza = 0 }
         /^#/ { next }
         in_stanza && /^[^ \t]/ { in_field = index($0, field ":") == 1; sub(/^[^:]*:/, "") }
         in_stanza && in_field { print }' "$tree/debian/control" |
-        tr ',' '\n' | { if [ "${3:-}" = --nocheck ]; then grep -v '<!nocheck>'; else cat; fi; } |
+        tr ',' '\n' | case "${3:-}" in
+        --gnome) grep '<pkg.vorlakin.gnome>' ;;
+        --nocheck) grep -v '<!nocheck>\|<pkg.vorlakin.gnome>' ;;
+        *) grep -v '<pkg.vorlakin.gnome>' ;;
+        esac |
         sed 's/[(<[].*//; s/[[:space:]]//g; s/^debhelper-compat$/debhelper/' | grep -v '^$'
 }
 
@@ -27,6 +33,7 @@ while [ $# -gt 0 ]; do
     case "$1" in
     --only) build_dep=false ;;
     --tests) profile=() ;;
+    --gnome) packages+=($(control_field Source: Build-Depends --gnome)) ;;
     --recommends) packages+=($(control_field Package: Recommends)) ;;
     *) packages+=("$1") ;;
     esac

@@ -7,7 +7,7 @@ class QLabel;
 namespace ui {
 
 // The base of the program's interfaces for widgets: Qt's, with the widget's place in the screen's
-// own pixels (see DevicePixels.h).
+// own pixels (see DisplayUnits.h).
 class AccessibleWidget : public QAccessibleWidget {
 public:
     using QAccessibleWidget::QAccessibleWidget;

@@ -111,8 +111,8 @@ class StartFailure(Exception):
     pass
 
 
-def missing_tools():
-    missing = [tool for tool in TOOLS if not (shutil.which(tool) or os.access(tool, os.X_OK))]
+def missing_tools(tools=TOOLS):
+    missing = [tool for tool in tools if not (shutil.which(tool) or os.access(tool, os.X_OK))]
     pyatspi = subprocess.run(["/usr/bin/python3", "-c", "import pyatspi"], capture_output=True)
     return missing + (["python3-pyatspi"] if pyatspi.returncode != 0 else [])
 
@@ -189,6 +189,9 @@ def _start_watchdog(token, root):
 class Session:
     """The whole stack. Use as a context manager; stops everything on leaving."""
 
+    TOOLS = TOOLS
+    SCREEN_READER = True  # False: the desktop and the program alone
+
     def __init__(self, program, args=(), verbose=False, keep=None):
         self.program = program
         self.args = list(args)
@@ -257,7 +260,7 @@ class Session:
         return "last lines of %s:\n  %s" % (path, "\n  ".join(lines))
 
     def start(self):
-        missing = missing_tools()
+        missing = missing_tools(self.TOOLS)
         if missing:
             raise MissingTools(", ".join(missing))
         self.root = tempfile.mkdtemp(prefix="orca-session-")
@@ -284,12 +287,16 @@ class Session:
         env.setdefault("PATH", "/usr/local/bin:/usr/bin:/bin")
         self.env = env
 
+        self._start_desktop()
+        if self.SCREEN_READER:
+            self._start_speech()
+            self._start_orca()
+        self._start_program()
+
+    def _start_desktop(self):
         self._start_x()
         self._start_bus()
         self._spawn("openbox", ["openbox", "--sm-disable"])
-        self._start_speech()
-        self._start_orca()
-        self._start_program()
 
     def _start_x(self):
         for number in DISPLAYS:
@@ -401,10 +408,12 @@ class Session:
         names = re.findall(r'string "([^"]*)"', result.stdout)[1::2]
         return frozenset(re.sub(r"[^a-z]", "", name.lower()) for name in names)
 
+    PLATFORM = "xcb"
+
     def _start_program(self):
         env = dict(self.env)
         env.update({"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1",
-                    "QT_QPA_PLATFORM": "xcb"})
+                    "QT_QPA_PLATFORM": self.PLATFORM})
         self.program_process = self._spawn("program", [self.program] + self.args, env=env)
 
     def _debug_text(self):
@@ -501,6 +510,9 @@ class Session:
 
     # -- input --------------------------------------------------------------------------------
 
+    # What the session can tell beyond speech and braille: nothing on X11 (see GnomeSession).
+    magnifier = None
+
     def key(self, keys):
         subprocess.run(["xdotool", "key", "--delay", "120"] + keys.split(), env=self.env,
                        check=True)
@@ -550,6 +562,18 @@ class Session:
             print("kept the session's files in " + self.root, file=sys.stderr)
 
 
+SESSIONS = ("x11", "gnome")
+
+
+def session_kind(name):
+    """The session class for a desktop: "x11" (Xvfb and openbox) or "gnome" (GNOME Shell on
+    Wayland, gnome_session.py)."""
+    if name == "gnome":
+        from gnome_session import GnomeSession
+        return GnomeSession
+    return Session
+
+
 def install_signal_handlers(session):
     def stop(signum, frame):
         session.stop()
@@ -580,12 +604,14 @@ def main():
                         help="silence that ends a step (1.5 s)")
     parser.add_argument("--startup", default="Adventure Game",
                         help="what Orca says once the program is up ('Adventure Game')")
+    parser.add_argument("--session", choices=sorted(SESSIONS), default="x11",
+                        help="the desktop: x11 (Xvfb, openbox; the default) or gnome")
     parser.add_argument("--keep", action="store_true", help="keep the temporary directory")
     parser.add_argument("--verbose", action="store_true", help="report the set-up on stderr")
     options = parser.parse_args()
 
-    session = Session(os.path.abspath(options.program), options.arg, options.verbose,
-                      options.keep)
+    kind = session_kind(options.session)
+    session = kind(os.path.abspath(options.program), options.arg, options.verbose, options.keep)
     install_signal_handlers(session)
     status = 0
     try:

@@ -16,11 +16,11 @@ bash tools/install-deps.sh --tests --gnome
 status=0
 for scale in 1 2; do
     echo "== Orca and the magnifier on GNOME, Wayland, scale $scale"
-    timeout 900 python3 tests/orca/test_orca_speech.py --session gnome --scale "$scale" \
+    timeout 600 python3 tests/orca/test_orca_speech.py --session gnome --scale "$scale" \
         --program "$program" || status=1
     if [ -n "$walk" ]; then
         echo "== Every showing object where it shows, GNOME, Wayland, scale $scale"
-        timeout 360 python3 tests/orca/gnome_session.py --scale "$scale" -- "$walk" \
+        timeout 240 python3 tests/orca/gnome_session.py --scale "$scale" -- "$walk" \
             everyShowingObjectIsWhereItShows extentsAreInTheDisplayUnit \
             theCaretHasAPlaceAtTheEndOfTheText || status=1
     fi

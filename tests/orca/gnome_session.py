@@ -20,7 +20,9 @@ from gi.repository import Gio, GLib
 
 from orca_session import TOOLS, Session, StartFailure
 
-MONITOR = (1920, 1200)  # scale 2 needs at least 1600x960
+# The virtual monitor at scale 1, and at 2 (which needs at least 1600x960): room around the
+# game's window, so that the magnifier's view can centre on a control and not stop at an edge.
+MONITORS = {1: (1280, 800), 2: (2048, 1280)}
 MAGNIFICATION = 2.0
 
 KEYFILE = """\
@@ -51,36 +53,36 @@ for row, first in (("1234567890", 2), ("qwertyuiop", 16), ("asdfghjkl", 30), ("z
     EVDEV.update({key: first + at for at, key in enumerate(row)})
 
 
-# Prints the program's focused object's extents in window coordinates, and its caret's.
+# Prints the program's focused object's extents in window coordinates, and its caret's: the
+# deepest object with the focused state (a menu bar keeps it while one of its menus is open).
 FOCUS_SCRIPT = r"""
 import json, pyatspi
 def focused(node, depth=0):
     if node is None or depth > 12:
-        return None
-    if node.getState().contains(pyatspi.STATE_FOCUSED):
-        return node
+        return []
+    state = node.getState()
+    if not state.contains(pyatspi.STATE_SHOWING):
+        return []
+    found = [(depth, node)] if state.contains(pyatspi.STATE_FOCUSED) else []
     for child in node:
-        found = focused(child, depth + 1)
-        if found:
-            return found
-    return None
-found = None
+        found += focused(child, depth + 1)
+    return found
+candidates = []
 out = {}
 for app in pyatspi.Registry.getDesktop(0):
     if app is not None and app.name == "vorlakin":
         for window in app:
             if window.getState().contains(pyatspi.STATE_ACTIVE):
-                found = focused(window)
+                candidates += focused(window)
                 out["window"] = list(window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS))
-
-if found is not None:
+if candidates:
+    found = max(candidates, key=lambda c: c[0])[1]
     e = found.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
     out["focus"] = [e.x, e.y, e.width, e.height]
     out["role"] = found.getRoleName()
     try:
         text = found.queryText()
-        c = text.getCharacterExtents(text.caretOffset, pyatspi.WINDOW_COORDS)
-        out["caret"] = list(c)
+        out["caret"] = list(text.getCharacterExtents(text.caretOffset, pyatspi.WINDOW_COORDS))
     except NotImplementedError:
         pass
 print(json.dumps(out))
@@ -88,6 +90,9 @@ print(json.dumps(out))
 
 
 class GnomeSession(Session):
+    # The compositor draws the screen and the magnifier's view in software: on a loaded machine
+    # its keys and Orca's speech can come seconds late.
+    PATIENCE = 3
     TOOLS = [tool for tool in TOOLS if tool not in ("Xvfb", "xdotool", "openbox")] + [
         "gnome-shell", "Xwayland"]
     PLATFORM = "wayland"
@@ -118,7 +123,8 @@ class GnomeSession(Session):
                          "WAYLAND_DISPLAY": "wayland-vorlakin-" + self.token})
         shell = self._spawn("gnome-shell", [
             "gnome-shell", "--headless", "--wayland", "--unsafe-mode",
-            "--virtual-monitor", "%dx%d" % MONITOR, "--wayland-display",
+            "--virtual-monitor", "%dx%d" % MONITORS.get(self.scale, MONITORS[2]),
+            "--wayland-display",
             self.env["WAYLAND_DISPLAY"]])
         socket = os.path.join(self.env["XDG_RUNTIME_DIR"], self.env["WAYLAND_DISPLAY"])
         self._wait("gnome-shell", lambda: os.path.exists(socket) and all(
@@ -132,12 +138,12 @@ class GnomeSession(Session):
             Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
             | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
         self._start_keyboard()
-        if self.scale != 1:
-            self._set_scale(self.scale)
         # GNOME Shell starts in the overview, once its start-up animation is over; there a new
         # window gets no focus.
         self._wait("gnome-shell", lambda: "GNOME Shell started at" in self._log("gnome-shell"),
                    60, shell)
+        if self.scale != 1:
+            self._set_scale(self.scale)
         try:
             self._wait("gnome-shell", lambda: self._overview(), 10, shell)
         except StartFailure:
@@ -238,8 +244,11 @@ class GnomeSession(Session):
         if any(abs(a - b) > 1 for a, b in zip(window[2:], focus["window"][2:])):
             return view, None
         centre = (view[0] + view[2] / 2, view[1] + view[3] / 2)
-        targets = [(window[0] + r[0] + r[2] / 2, window[1] + r[1] + r[3] / 2)
-                   for r in (focus["focus"], focus.get("caret")) if r and r[2] > 0]
+        # Near the screen's edges the view stops at the edge.
+        screen = self.eval("[global.stage.width, global.stage.height]")
+        targets = [tuple(min(max(at, size / 2), whole - size / 2) for at, size, whole in zip(
+            (window[0] + r[0] + r[2] / 2, window[1] + r[1] + r[3] / 2), view[2:], screen))
+            for r in (focus["focus"], focus.get("caret")) if r and r[2] > 0]
         return view, min(targets, key=lambda t: abs(t[0] - centre[0]) + abs(t[1] - centre[1]))
 
     # -- input --------------------------------------------------------------------------------

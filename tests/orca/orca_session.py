@@ -191,6 +191,7 @@ class Session:
 
     TOOLS = TOOLS
     SCREEN_READER = True  # False: the desktop and the program alone
+    PATIENCE = 1  # how many times the usual waits a step's speech may take
 
     def __init__(self, program, args=(), verbose=False, keep=None):
         self.program = program

@@ -238,10 +238,14 @@ def run_step(session, action, expectations):
     start = last_change = time.monotonic()
     count = -1
     while True:
-        said = [u for u in session.said_since(mark) if not u.key_echo]
+        heard = session.said_since(mark)
+        said = [u for u in heard if not u.key_echo]
         now = time.monotonic()
         if len(said) != count:
             count, last_change = len(said), now
+        # Not a word yet, not even a key's echo: the keys are still on their way.
+        if action is not None and not heard:
+            last_change = now
         met = all(e.met(said) for e in expectations if not isinstance(e, Centred))
         silence = SILENCE_WHEN_MET if met else SILENCE_WHEN_MISSING * session.PATIENCE
         if now - last_change >= silence or now - start >= STEP_LIMIT * session.PATIENCE:

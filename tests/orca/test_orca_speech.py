@@ -253,11 +253,11 @@ def run_step(session, action, expectations):
         time.sleep(0.1)
 
 
-def run_flow(kind, program, name, steps, verbose):
+def run_flow(kind, program, name, steps, verbose, keep=False):
     print("--- %s" % name, flush=True)
     failures = 0
     try:
-        with kind(program, verbose=verbose) as session:
+        with kind(program, verbose=verbose, keep=keep) as session:
             install_signal_handlers(session)
             # The magnifier's rows where the session has one.
             Centred.session = session
@@ -304,6 +304,7 @@ def main():
     parser.add_argument("--scale", type=float, default=1,
                         help="the GNOME monitor's scale (1, the default, or 2)")
     parser.add_argument("--verbose", action="store_true", help="report the set-up on stderr")
+    parser.add_argument("--keep", action="store_true", help="keep each session's files")
     options = parser.parse_args()
 
     try:
@@ -332,7 +333,7 @@ def main():
                 if attempt:
                     print("--- %s, once more" % name)
                 if not run_flow(kind, os.path.abspath(options.program), name, steps,
-                                options.verbose):
+                                options.verbose, options.keep):
                     break
             else:
                 failed.append(name)

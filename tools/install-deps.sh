@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs with apt (through sudo when not root) what is missing, saying what in one line; apt's
 # output goes to a log, whose end is shown when apt fails.
-#   install-deps.sh [--nocheck | --game] [--tests] [--recommends] [PACKAGE...]
+#   install-deps.sh [--nocheck | --game] [--tests] [--gnome] [--recommends] [PACKAGE...]
 #       build-essential and debian/control's Build-Depends (--nocheck: not the build's tests';
 #       --game: what builds the game, g++ and make but no debhelper), debian/tests/control's
-#       Depends (--tests), the game's Recommends (--recommends) and the packages named
+#       Depends (--tests), the GNOME test's profile pkg.vorlakin.gnome (--gnome), the game's
+#       Recommends (--recommends) and the packages named
 #   install-deps.sh --only PACKAGE...   just the packages named
 set -euo pipefail
 tree=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,7 +14,7 @@ tree=$(cd "$(dirname "$0")/.." && pwd)
 field() { # FILE NAME
     awk -v name="$2:" '/^[^ \t#]/ { on = index($0, name) == 1; sub(/^[^:]*:/, "") }
         on && !/^#/ { print $0 "," }' "$1" | tr '\n,' ' \n' | sed 's/^ *//; s/ *$//' |
-        grep -v -x -e '@' -e '' | paste -s -d , | sed 's/,/, /g'
+        grep -v -x -e '@' -e '@builddeps@' -e '' | paste -s -d , | sed 's/,/, /g'
 }
 
 build="build-essential, $(field "$tree/debian/control" Build-Depends)" profiles=() packages=()
@@ -23,6 +24,7 @@ while [ $# -gt 0 ]; do
     --nocheck) profiles=(-P nocheck) ;;
     --game) profiles=(-P nocheck) build="g++, make, $(field "$tree/debian/control" Build-Depends |
         sed 's/debhelper-compat[^,]*, //')" ;;
+    --gnome) profiles=(-P "${profiles[1]:+${profiles[1]},}pkg.vorlakin.gnome") ;;
     --tests) build+=", $(field "$tree/debian/tests/control" Depends)" ;;
     --recommends) build+=", $(field "$tree/debian/control" Recommends)" ;;
     *) packages+=("$1") ;;

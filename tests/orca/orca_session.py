@@ -121,8 +121,8 @@ class StartFailure(Exception):
     pass
 
 
-def missing_tools():
-    missing = [tool for tool in TOOLS if not (shutil.which(tool) or os.access(tool, os.X_OK))]
+def missing_tools(tools=TOOLS):
+    missing = [tool for tool in tools if not (shutil.which(tool) or os.access(tool, os.X_OK))]
     return missing + [package for module, package in MODULES.items() if subprocess.run(
         ["/usr/bin/python3", "-c", "import " + module], capture_output=True).returncode != 0]
 
@@ -307,6 +307,10 @@ class KeyEvent:
 class Session:
     """The whole stack. Use as a context manager; stops everything on leaving."""
 
+    TOOLS = TOOLS
+    SCREEN_READER = True  # False: the desktop and the program alone
+    PATIENCE = 1  # how many times the usual waits a step's speech may take
+
     def __init__(self, program, args=(), verbose=False, keep=None):
         self.program = program
         self.args = list(args)
@@ -379,7 +383,7 @@ class Session:
         return "last lines of %s:\n  %s" % (path, "\n  ".join(lines))
 
     def start(self):
-        missing = missing_tools()
+        missing = missing_tools(self.TOOLS)
         if missing:
             raise MissingTools(", ".join(missing))
         self.root = tempfile.mkdtemp(prefix="orca-session-")
@@ -406,12 +410,16 @@ class Session:
         env.setdefault("PATH", "/usr/local/bin:/usr/bin:/bin")
         self.env = env
 
+        self._start_desktop()
+        if self.SCREEN_READER:
+            self._start_speech()
+            self._start_orca()
+        self._start_program()
+
+    def _start_desktop(self):
         self._start_x_and_bus()
         self._start_at_spi_bus()
         self._spawn("openbox", ["openbox", "--sm-disable"])
-        self._start_speech()
-        self._start_orca()
-        self._start_program()
 
     def _start_x_and_bus(self):
         """Xvfb on the first free display, with a session bus of its own, held until the holder
@@ -503,10 +511,12 @@ class Session:
         names = re.findall(r'string "([^"]*)"', result.stdout)[1::2]
         return frozenset(re.sub(r"[^a-z]", "", name.lower()) for name in names)
 
+    PLATFORM = "xcb"
+
     def _start_program(self):
         env = dict(self.env)
         env.update({"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1",
-                    "QT_QPA_PLATFORM": "xcb"})
+                    "QT_QPA_PLATFORM": self.PLATFORM})
         self.program_process = self._spawn("program", [self.program] + self.args, env=env)
 
     def _debug_text(self):
@@ -606,6 +616,9 @@ class Session:
 
     # -- input --------------------------------------------------------------------------------
 
+    # What the session can tell beyond speech and braille: nothing on X11 (see GnomeSession).
+    magnifier = None
+
     def key(self, keys):
         self.keyboard.key(keys)
 
@@ -697,6 +710,18 @@ class Session:
             print("kept the session's files in " + self.root, file=sys.stderr)
 
 
+SESSIONS = ("x11", "gnome")
+
+
+def session_kind(name):
+    """The session class for a desktop: "x11" (Xvfb and openbox) or "gnome" (GNOME Shell on
+    Wayland, gnome_session.py)."""
+    if name == "gnome":
+        from gnome_session import GnomeSession
+        return GnomeSession
+    return Session
+
+
 def install_signal_handlers(session):
     def stop(signum, frame):
         session.stop()
@@ -727,12 +752,14 @@ def main():
                         help="silence that ends a step (1.5 s)")
     parser.add_argument("--startup", default="Adventure Game",
                         help="what Orca says once the program is up ('Adventure Game')")
+    parser.add_argument("--session", choices=sorted(SESSIONS), default="x11",
+                        help="the desktop: x11 (Xvfb, openbox; the default) or gnome")
     parser.add_argument("--keep", action="store_true", help="keep the temporary directory")
     parser.add_argument("--verbose", action="store_true", help="report the set-up on stderr")
     options = parser.parse_args()
 
-    session = Session(os.path.abspath(options.program), options.arg, options.verbose,
-                      options.keep)
+    kind = session_kind(options.session)
+    session = kind(os.path.abspath(options.program), options.arg, options.verbose, options.keep)
     install_signal_handlers(session)
     status = 0
     try:

@@ -7,7 +7,7 @@ class QLabel;
 
 namespace ui {
 
-// What a screen reader gets from a push button: Qt's button, placed in the screen's own pixels.
+// What a screen reader gets from a push button: Qt's button, in the display server's unit.
 // A message box's text names its button its buddy: Orca shows a focused button on a braille
 // display with its label, and nothing else of the box; labelled so, the message reaches braille
 // too, and speech still says it once (with the button, no longer also as the box's loose text).

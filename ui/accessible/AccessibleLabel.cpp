@@ -1,6 +1,6 @@
 #include "ui/accessible/AccessibleLabel.h"
 
-#include "ui/accessible/DevicePixels.h"
+#include "ui/accessible/DisplayUnits.h"
 
 #include <QLabel>
 #include <QTextLine>
@@ -95,11 +95,11 @@ QRect AccessibleLabel::characterRect(int offset) const {
     QRect rect =
         QRectF(topLeft, QSizeF(std::max<qreal>(right - left, 1), line.height())).toAlignedRect();
     rect.moveTopLeft(label()->mapToGlobal(rect.topLeft()));
-    return toDevicePixels(rect, *label());
+    return toDisplayUnits(rect, *label());
 }
 
 int AccessibleLabel::offsetAtPoint(const QPoint& point) const {
-    const QPointF inLayout = label()->mapFromGlobal(fromDevicePixels(point, *label())) -
+    const QPointF inLayout = label()->mapFromGlobal(fromDisplayUnits(point, *label())) -
                              label()->contentsRect().topLeft();
     const QTextLayout& shown = layout();
     for (int i = 0; i < shown.lineCount(); ++i) {

@@ -1,6 +1,6 @@
 #include "ui/accessible/AccessibleMenuItem.h"
 
-#include "ui/accessible/DevicePixels.h"
+#include "ui/accessible/DisplayUnits.h"
 
 #include <QAction>
 #include <QMenu>
@@ -91,7 +91,7 @@ QRect AccessibleMenuItem::rect() const {
         inOwner = menu->actionGeometry(action_);
     else if (auto* bar = qobject_cast<QMenuBar*>(owner_))
         inOwner = bar->actionGeometry(action_);
-    return toDevicePixels(inOwner.translated(owner_->mapToGlobal(QPoint(0, 0))), *owner_);
+    return toDisplayUnits(inOwner.translated(owner_->mapToGlobal(QPoint(0, 0))), *owner_);
 }
 
 QAccessible::Role AccessibleMenuItem::role() const {

@@ -1,6 +1,6 @@
 #include "ui/accessible/AccessibleQtWidgets.h"
 
-#include "ui/accessible/DevicePixels.h"
+#include "ui/accessible/DisplayUnits.h"
 
 #include <QAction>
 #include <QLabel>
@@ -108,7 +108,7 @@ QMenu* AccessibleMenu::menu() const {
 
 QAccessibleInterface* AccessibleMenu::childAt(int x, int y) const {
     QAction* item =
-        menu()->actionAt(menu()->mapFromGlobal(fromDevicePixels(QPoint(x, y), *menu())));
+        menu()->actionAt(menu()->mapFromGlobal(fromDisplayUnits(QPoint(x, y), *menu())));
     return item && !item->isSeparator() ? QAccessible::queryAccessibleInterface(item) : nullptr;
 }
 

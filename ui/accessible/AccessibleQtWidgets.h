@@ -10,7 +10,7 @@ class QMessageBox;
 namespace ui {
 
 // Qt's own interfaces for the Qt widgets the windows use, as Qt makes them, placed in the
-// screen's own pixels like every other object in the tree (see DevicePixels.h).
+// display server's own unit like every other object in the tree (see DisplayUnits.h).
 
 // A label of Qt's own, such as a message box's text or icon.
 class AccessibleDisplay : public AccessibleWidget, public QAccessibleImageInterface {

@@ -1,6 +1,6 @@
 #include "ui/accessible/AccessibleTextBox.h"
 
-#include "ui/accessible/DevicePixels.h"
+#include "ui/accessible/DisplayUnits.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -127,11 +127,11 @@ QRect AccessibleTextBox::characterRect(int offset) const {
     QRect rect(caretX + shift, (box()->height() - metrics.height()) / 2,
                metrics.horizontalAdvance(character), metrics.height());
     rect.moveTopLeft(box()->mapToGlobal(rect.topLeft()));
-    return toDevicePixels(rect, *box());
+    return toDisplayUnits(rect, *box());
 }
 
 int AccessibleTextBox::offsetAtPoint(const QPoint& point) const {
-    return box()->cursorPositionAt(box()->mapFromGlobal(fromDevicePixels(point, *box())));
+    return box()->cursorPositionAt(box()->mapFromGlobal(fromDisplayUnits(point, *box())));
 }
 
 void AccessibleTextBox::scrollToSubstring(int startIndex, int endIndex) {

@@ -1,13 +1,15 @@
 #include "ui/accessible/AccessibleWidget.h"
 
-#include "ui/accessible/DevicePixels.h"
+#include "ui/accessible/DisplayUnits.h"
 
 #include <QLabel>
 
 namespace ui {
 
+// A window's own rectangle is what window coordinates count from: the window as the display
+// server has it.
 QRect AccessibleWidget::rect() const {
-    return toDevicePixels(QAccessibleWidget::rect(), *widget());
+    return toDisplayUnits(asTheDisplayServerHasIt(QAccessibleWidget::rect(), *widget()), *widget());
 }
 
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>>

@@ -6,8 +6,8 @@ class QLabel;
 
 namespace ui {
 
-// The base of the program's interfaces for widgets: Qt's, with the widget's place in the screen's
-// own pixels (see DevicePixels.h).
+// The base of the program's interfaces for widgets: Qt's, with the widget's place in the display
+// server's own unit (see DisplayUnits.h).
 class AccessibleWidget : public QAccessibleWidget {
 public:
     using QAccessibleWidget::QAccessibleWidget;

@@ -38,7 +38,7 @@ QAccessibleInterface* accessibleWidgetInterface(const QString&, QObject* object)
                 return new AccessibleMenuItem(bar, item);
         }
     }
-    // The Qt widgets in the windows, as Qt makes them, in the screen's own pixels.
+    // The Qt widgets in the windows, as Qt makes them, in the display server's own unit.
     if (auto* button = qobject_cast<QPushButton*>(object))
         return new AccessibleButton(button);
     // Not its subclasses, such as a tool tip.

@@ -2,7 +2,7 @@
 
 #include "ui/Window.h"
 #include "ui/accessible/Announcer.h"
-#include "ui/accessible/DevicePixels.h"
+#include "ui/accessible/DisplayUnits.h"
 
 namespace ui {
 

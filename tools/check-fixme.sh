@@ -48,7 +48,7 @@ while IFS= read -r found; do
     pins=$(sed -E "s/tst_[a-z0-9_]+'s [A-Za-z0-9_]+//g" <<<"$pins")
     for name in $(sed -E 's/,/ /g; s/(^| )and( |$)/ /g' <<<"$pins"); do
         if [[ "$name" == tst_* ]]; then
-            grep -qE "(vorlakin_test\(|add_test\(NAME )$name( |\)|$)" tests/CMakeLists.txt ||
+            grep -qE "(vorlakin_test\(|vorlakin_session_test\(|add_test\(NAME )$name( |\)|$)" tests/CMakeLists.txt ||
                 complain "$place" "no CTest test $name"
         else
             isFunction "$name" tests/*.cpp || complain "$place" "no test function $name"

@@ -40,7 +40,7 @@ bool decoratedByQt(const QWidget& window) {
            QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-// FIXME(Qt 6.5-6.11 Wayland): frame margins include shadows; pinned by test_orca_speech.py gnome.
+// FIXME(Qt 6.5-6.11, Wayland): pinned by tst_orca_speech's "table" and "entry" flows.
 // Qt's frame margins on Wayland include the decorations' shadows (10 on each side with the
 // Adwaita decorations that Qt picks on GNOME), which Qt keeps out of the window it gives the
 // compositor. Qt has them only in its Wayland client library, whose function is looked up where

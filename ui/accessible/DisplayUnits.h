@@ -6,7 +6,7 @@ class QWidget;
 
 namespace ui {
 
-// FIXME(Qt 6.4-6.11): extents in logical pixels; pinned by everyShowingObjectIsWhereItShows.
+// FIXME(Qt 6.4-6.11): pinned by everyShowingObjectIsWhereItShows, extentsAreInTheDisplayUnit.
 // Qt's AT-SPI bridge reports extents in device-independent pixels, half the real size at 200 % on
 // X11 (tst_screen_reader_scaled, extentsAreInTheDisplayUnit, and on Wayland tools/test-gnome.sh).
 // Screen readers and magnifiers place what they show by the extents a program reports, in the
@@ -18,7 +18,7 @@ namespace ui {
 QRect toDisplayUnits(const QRect& onScreen, const QWidget& widget);
 QPoint fromDisplayUnits(const QPoint& onScreen, const QWidget& widget);
 
-// FIXME(Qt 6.4-6.11 Wayland, GNOME Shell 48): CSD; pinned by test_orca_speech.py --session gnome.
+// FIXME(Qt 6.4-6.11, Wayland): pinned by tst_orca_speech's "table" and "entry" flows.
 // Where Qt draws a window's decorations itself (Wayland without server-side decorations), the
 // compositor's window, from which GNOME Shell's magnifier counts window coordinates, includes
 // Qt's title bar and borders, but Qt's bridge counts them from the client area inside.

@@ -41,7 +41,9 @@ command -v dpkg-checkbuilddeps >/dev/null &&
     said=$(dpkg-checkbuilddeps "${profiles[@]}" -d "$build" "$tree/debian/control" 2>&1) && exit 0
 missing=$(printf '%s\n' "${said:-}" | sed -n 's/.*[Uu]nmet build dependencies: //p')
 [ -n "$missing" ] || missing=$(printf '%s' "$build" | tr ',' '\n' |
-    sed "${profiles[*]:+/<!nocheck>/d}" | sed 's/ *<[^>]*>//; s/^ *//' | paste -s -d , |
+    sed "${profiles[*]:+/<!nocheck>/d}" |
+    sed "$([[ "${profiles[*]}" == *pkg.vorlakin.gnome* ]] || echo '/<pkg.vorlakin.gnome>/d')" |
+    sed 's/ *<[^>]*>//; s/^ *//' | paste -s -d , |
     sed 's/,/, /g')
 
 sudo=""

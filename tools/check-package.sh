@@ -16,7 +16,8 @@ if [ "${1:-}" = --installed ]; then
     echo "Running debian/tests with autopkgtest on $(echo build-deb/vorlakin_*.deb), installed"
     autopkgtest --no-built-binaries --output-dir build-deb/autopkgtest build-deb/vorlakin_*.deb \
         . -- null >build-deb/autopkgtest.log 2>&1; status=$?
-    sed -n '/@@@@@@@@@@@@@@@@@@@@ summary/,$p' build-deb/autopkgtest.log
+    # Its summary, one line a test (the log's own summary block is not in every version's log).
+    cat build-deb/autopkgtest/summary 2>/dev/null
     [ $status -eq 0 ] || echo "autopkgtest failed (status $status): build-deb/autopkgtest.log" >&2
     exit $status
 fi

@@ -519,13 +519,6 @@ class Session:
                     "QT_QPA_PLATFORM": self.PLATFORM})
         self.program_process = self._spawn("program", [self.program] + self.args, env=env)
 
-    def _debug_text(self):
-        try:
-            with open(self.debug_file, errors="replace") as f:
-                return f.read()
-        except OSError:
-            return ""
-
     # -- speech -------------------------------------------------------------------------------
 
     def poll(self):

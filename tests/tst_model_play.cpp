@@ -212,6 +212,7 @@ public:
         steps_ = steps;
         next_ = 0;
         result_ = {};
+        endedInABox_ = false;
         start();
         while (next_ < steps_.size() && !result_.failed())
             playNext();
@@ -257,7 +258,7 @@ private:
         playing_ = at;
         GamePlayer::play(step);
         GamePlayer::settle();
-        if (result_.failed())
+        if (result_.failed() || endedInABox_)
             return;
         compare(playing_);
         if (model_.step() == 5 && stepBefore == 4)
@@ -284,6 +285,8 @@ private:
             GamePlayer::answer(box, step);
             return;
         }
+        // The steps ran out with the box up: the run ends there, as the model does.
+        endedInABox_ = true;
         box.done(QMessageBox::Ok);
     }
 
@@ -309,6 +312,7 @@ private:
     PlaySteps steps_;
     qsizetype next_ = 0;
     qsizetype playing_ = 0;
+    bool endedInABox_ = false;
     PlayerModel model_;
     Result result_;
     Counts counts_;

@@ -8,11 +8,9 @@
 #include "ui/MessageBox.h"
 #include "ui/accessible/ReadingPolicy.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>

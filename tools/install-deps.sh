@@ -3,9 +3,9 @@
 # output goes to a log, whose end is shown when apt fails.
 #   install-deps.sh [--nocheck | --game] [--tests] [--gnome] [--recommends] [PACKAGE...]
 #       build-essential and debian/control's Build-Depends (--nocheck: not the build's tests';
-#       --game: profile pkg.vorlakin.game, what builds the game, g++ and make but no debhelper),
-#       debian/tests/control's Depends (--tests), the GNOME test's profile pkg.vorlakin.gnome
-#       (--gnome), the game's Recommends (--recommends) and the packages named
+#       --game: what builds the game, g++ and make but no debhelper), debian/tests/control's
+#       Depends (--tests), the GNOME test's profile pkg.vorlakin.gnome (--gnome), the game's
+#       Recommends (--recommends) and the packages named
 #   install-deps.sh --only PACKAGE...   just the packages named
 set -euo pipefail
 tree=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,8 +22,8 @@ while [ $# -gt 0 ]; do
     case "$1" in
     --only) build="" ;;
     --nocheck) profiles=(-P nocheck) ;;
-    --game) profiles=(-P nocheck,pkg.vorlakin.game)
-        build="g++, make, $(field "$tree/debian/control" Build-Depends)" ;;
+    --game) profiles=(-P nocheck) build="g++, make, $(field "$tree/debian/control" Build-Depends |
+        sed 's/debhelper-compat[^,]*, //')" ;;
     --gnome) profiles=(-P "${profiles[1]:+${profiles[1]},}pkg.vorlakin.gnome") ;;
     --tests) build+=", $(field "$tree/debian/tests/control" Depends)" ;;
     --recommends) build+=", $(field "$tree/debian/control" Recommends)" ;;
@@ -35,20 +35,16 @@ build=$(printf '%s' "${build#, }")
 for package in "${packages[@]}"; do build+="${build:+, }$package"; done
 
 # dpkg-checkbuilddeps (dpkg-dev, in build-essential) names what is missing ("Unmet" in dpkg
-# 1.21, "unmet" in 1.22); before it is installed, or where it says nothing, everything is that
-# the profiles keep (a <!P> entry goes with profile P, a <P> entry comes with it).
+# 1.21, "unmet" in 1.22); before it is installed, or where it says nothing, everything is (less
+# what the nocheck profile leaves out).
 command -v dpkg-checkbuilddeps >/dev/null &&
     said=$(dpkg-checkbuilddeps "${profiles[@]}" -d "$build" "$tree/debian/control" 2>&1) && exit 0
 missing=$(printf '%s\n' "${said:-}" | sed -n 's/.*[Uu]nmet build dependencies: //p')
-[ -n "$missing" ] || missing=$(printf '%s\n' "$build" | tr ',' '\n' | while read -r entry; do
-    profile=${entry#*<} profile=${profile%>} on=false
-    [[ ",${profiles[1]:-}," == *",${profile#!},"* ]] && on=true
-    case "$entry" in
-    *'<!'*) $on && continue ;;
-    *'<'*) $on || continue ;;
-    esac
-    printf '%s\n' "${entry%% <*}"
-done | paste -s -d , | sed 's/,/, /g')
+[ -n "$missing" ] || missing=$(printf '%s' "$build" | tr ',' '\n' |
+    sed "${profiles[*]:+/<!nocheck>/d}" |
+    sed "$([[ "${profiles[*]}" == *pkg.vorlakin.gnome* ]] || echo '/<pkg.vorlakin.gnome>/d')" |
+    sed 's/ *<[^>]*>//; s/^ *//' | paste -s -d , |
+    sed 's/,/, /g')
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then

@@ -29,3 +29,5 @@ bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
 }
 
 } // namespace platform
+
+#include "moc_SessionEnd.cpp"

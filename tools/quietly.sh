@@ -25,14 +25,21 @@ building() {
 }
 
 # Copies the build's output to LOG and shows how far it is from CMake's "[ 37%]" marks: on a
-# terminal, one line that updates; in a CI log, one line that grows by each tenth.
+# terminal, one line that updates; in a CI log, one line that grows by each tenth. In a workflow
+# preset, the test step's output is shown as it comes.
 show_build_progress() { # LOG
-    local log=$1 line percent shown=-1 started=$SECONDS
+    local log=$1 line percent shown=-1 started=$SECONDS testing=false
     local terminal=false
     [ -t 1 ] && terminal=true
     printf 'Building'
     while IFS= read -r line; do
         printf '%s\n' "$line" >>"$log"
+        if $testing || [[ "$line" == 'Executing workflow step '*': test preset '* ]]; then
+            $testing || printf ', %d s\nTesting\n' "$((SECONDS - started))"
+            testing=true
+            printf '%s\n' "$line"
+            continue
+        fi
         [[ "$line" =~ ^\[\ *([0-9]+)%\] ]] || continue
         percent=$((10#${BASH_REMATCH[1]}))
         if $terminal; then
@@ -43,7 +50,7 @@ show_build_progress() { # LOG
             printf ' %d%%' "$((shown * 10))"
         fi
     done
-    printf ', %d s\n' "$((SECONDS - started))"
+    $testing || printf ', %d s\n' "$((SECONDS - started))"
 }
 
 report_failure() { # LOG STATUS COMMAND...

@@ -48,3 +48,5 @@ void Button::onClick(std::function<void()> handler) {
 }
 
 } // namespace ui
+
+#include "moc_Button.cpp"

@@ -45,3 +45,5 @@ void Label::setCaption(const QString& caption) {
 }
 
 } // namespace ui
+
+#include "moc_Label.cpp"

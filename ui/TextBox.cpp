@@ -94,3 +94,5 @@ bool TextBox::event(QEvent* event) {
 }
 
 } // namespace ui
+
+#include "moc_TextBox.cpp"

@@ -87,3 +87,5 @@ void Window::closeEvent(QCloseEvent* event) {
 }
 
 } // namespace ui
+
+#include "moc_Window.cpp"

@@ -129,3 +129,5 @@ void Form1::mnuAboutThisGame_Click() {
 void Form1::mnuShowRoom_Click() {
     Text1->replaceText(WholeNumberText(modVariables.CurrentRoom));
 }
+
+#include "moc_Form1.cpp"

@@ -75,3 +75,5 @@ void Form2::showScores() {
     // themselves: the window tells them, in one line, which a braille display shows whole.
     announce(*this, table.join(QStringLiteral(", ")));
 }
+
+#include "moc_Form2.cpp"

@@ -122,3 +122,5 @@ void Form3::refuseEntry(const QString& message) {
     activateWindow();
     editEntry();
 }
+
+#include "moc_Form3.cpp"

@@ -57,3 +57,5 @@ void Announcer::deliver() {
 }
 
 } // namespace ui
+
+#include "moc_Announcer.cpp"

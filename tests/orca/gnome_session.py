@@ -42,6 +42,12 @@ caret-tracking='centered'
 mouse-tracking='none'
 """
 
+# Fractional monitor scales, which mutter keeps behind an experimental setting.
+FRACTIONAL = """
+[org/gnome/mutter]
+experimental-features=['scale-monitor-framebuffer']
+"""
+
 # xdotool's key names, as evdev codes.
 EVDEV = {"ctrl": 29, "shift": 42, "alt": 56, "super": 125, "Escape": 1, "Return": 28,
          "Tab": 15, "space": 57, "BackSpace": 14, "Insert": 110, "Up": 103, "Down": 108,
@@ -121,7 +127,8 @@ class GnomeSession(Session):
         settings = os.path.join(self.root, "config", "glib-2.0", "settings")
         os.makedirs(settings, exist_ok=True)
         with open(os.path.join(settings, "keyfile"), "w") as f:
-            f.write(KEYFILE.format(factor=MAGNIFICATION))
+            f.write(KEYFILE.format(factor=MAGNIFICATION)
+                    + (FRACTIONAL if self.scale != int(self.scale) else ""))
         # A notification a few seconds in (no screen lock without GDM), once per user: as
         # shown already. Orca would read it in the middle of a flow.
         shell_data = os.path.join(self.root, "data", "gnome-shell")
@@ -219,13 +226,17 @@ class GnomeSession(Session):
             "org.gnome.Mutter.DisplayConfig", "GetCurrentState", None,
             "(ua((ssss)a(siiddada{sv})a{sv})a(iiduba(ssss)a{sv})a{sv})")
         (connector, _, _, _), modes, _ = monitors[0]
-        mode = next(m[0] for m in modes if m[6].get("is-current"))
+        mode = next(m for m in modes if m[6].get("is-current"))
+        # A fractional scale is one the mode offers (whole units on the screen), the nearest.
+        scale = self.scale = min(mode[5], key=lambda offered: abs(offered - scale))
+        self.log("monitor scale %s" % scale)
+        mode = mode[0]
         self._call("org.gnome.Mutter.DisplayConfig", "/org/gnome/Mutter/DisplayConfig",
                    "org.gnome.Mutter.DisplayConfig", "ApplyMonitorsConfig",
                    GLib.Variant("(uua(iiduba(ssa{sv}))a{sv})", (
                        serial, 1, [(0, 0, float(scale), 0, True, [(connector, mode, {})])], {})))
-        self._wait("gnome-shell", lambda: self.eval(
-            "global.display.get_monitor_scale(0)") == scale, 20)
+        self._wait("gnome-shell", lambda: abs((self.eval(
+            "global.display.get_monitor_scale(0)") or 0) - scale) < 1e-3, 20)
 
     def _start_program(self):
         self.env["VORLAKIN_OUTPUT_SCALE"] = str(self.scale)

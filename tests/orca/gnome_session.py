@@ -239,7 +239,8 @@ class GnomeSession(Session):
             "global.display.get_monitor_scale(0)") or 0) - scale) < 1e-3, 20)
 
     def _start_program(self):
-        self.env["VORLAKIN_OUTPUT_SCALE"] = str(self.scale)
+        # As the compositor tells its clients a fractional scale: in 120ths.
+        self.env["VORLAKIN_OUTPUT_SCALE"] = str(round(self.scale * 120) / 120)
         super()._start_program()
 
     # -- what the compositor knows ------------------------------------------------------------

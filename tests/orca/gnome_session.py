@@ -20,8 +20,9 @@ from gi.repository import Gio, GLib
 
 from orca_session import TOOLS, Session, StartFailure
 
-# The virtual monitor at scale 1, and at 2 (which needs at least 1600x960): room around the
-# game's window, so that the magnifier's view can centre on a control and not stop at an edge.
+# The virtual monitor at scale 1, and at 2 or a fractional one (2 needs at least 1600x960): room
+# around the game's window, so that the magnifier's view can centre on a control and not stop at
+# an edge.
 MONITORS = {1: (1280, 800), 2: (2048, 1280)}
 MAGNIFICATION = 2.0
 

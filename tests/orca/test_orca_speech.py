@@ -270,7 +270,7 @@ FLOWS = {
         ("key Tab space", [Phrase(SECOND), Whole("950")]),
         ("type abc", []),
         ("key Tab space", [Phrase(NOT_A_NUMBER),
-                           Braille(NOT_A_NUMBER, r"(^| ){} %s$" % OK_BUTTON),
+                           Braille(NOT_A_NUMBER, r"(^|alert ){} %s$" % OK_BUTTON),
                            Centred("message's OK button")]),
         ("key Return", [First("Form3"), Phrase(SECOND), Whole("abc")]),
     ],
@@ -383,7 +383,8 @@ def main():
                         help="the desktop: x11 (Xvfb, openbox; the default) or gnome (GNOME "
                         "Shell on Wayland, with its magnifier)")
     parser.add_argument("--scale", type=float, default=1,
-                        help="the GNOME monitor's scale (1, the default, or 2)")
+                        help="the GNOME monitor's scale (1, the default; 2; or a fractional "
+                        "one, such as 1.5)")
     parser.add_argument("--verbose", action="store_true", help="report the set-up on stderr")
     parser.add_argument("--keep", action="store_true", help="keep each session's files")
     options = parser.parse_args()

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -51,7 +52,8 @@ QAccessibleInterface* accessibleWidgetInterface(const QString&, QObject* object)
     if (auto* menu = qobject_cast<QMenu*>(object))
         return new AccessibleMenu(menu);
     if (auto* buttons = qobject_cast<QDialogButtonBox*>(object)) {
-        if (qobject_cast<QMessageBox*>(buttons->window()))
+        if (qobject_cast<QMessageBox*>(buttons->window()) &&
+            QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
             return new AccessibleMessageButtons(buttons);
         return new AccessibleWidget(buttons, QAccessible::Grouping);
     }

@@ -394,7 +394,7 @@ class Session:
         self.debug_file = os.path.join(self.root, "orca-debug.txt")
         self.watchdog = _start_watchdog(self.token, None if self.keep else self.root)
 
-        keep = ("PATH", "LANG", "TERM")
+        keep = ("PATH", "LANG", "TERM", "QT_SCALE_FACTOR")
         env = {k: v for k, v in os.environ.items() if k in keep}
         env.update({
             MARKER: self.token,

@@ -78,6 +78,15 @@ QString AccessibleMessageBox::text(QAccessible::Text kind) const {
     }
 }
 
+AccessibleMessageButtons::AccessibleMessageButtons(QWidget* buttons)
+    : AccessibleWidget(buttons, QAccessible::Window) {}
+
+QAccessible::State AccessibleMessageButtons::state() const {
+    QAccessible::State state = AccessibleWidget::state();
+    state.active = widget()->isActiveWindow();
+    return state;
+}
+
 AccessibleActions::AccessibleActions(QWidget* widget, QAccessible::Role role)
     : AccessibleWidget(widget, role) {}
 

@@ -39,6 +39,19 @@ public:
     QString text(QAccessible::Text kind) const override;
 };
 
+// A message box's buttons on Wayland: a window within the alert, active while the box is, so
+// that GNOME Shell's magnifier follows the focus to them.
+// FIXME(GNOME Shell 48, Wayland): pinned by tst_orca_speech's "entry" flow.
+// Its magnifier follows the focus only inside an active object with the role of a frame, a
+// dialog or a window, and an alert is none of these. Orca 48 passes an unnamed window by in
+// silence; Orca 43 (X11 only, on Debian 12) would braille it as a frame.
+class AccessibleMessageButtons : public AccessibleWidget {
+public:
+    explicit AccessibleMessageButtons(QWidget* buttons);
+
+    QAccessible::State state() const override;
+};
+
 // A widget whose actions are its children: a menu bar's entries, each leading to its menu, or a
 // drop-down menu's items.
 class AccessibleActions : public AccessibleWidget {

@@ -9,7 +9,7 @@ namespace ui {
 // A window's own rectangle is what window coordinates count from: the window as the display
 // server has it.
 QRect AccessibleWidget::rect() const {
-    return toDisplayUnits(asTheDisplayServerHasIt(QAccessibleWidget::rect(), *widget()), *widget());
+    return asTheDisplayServerHasIt(toDisplayUnits(QAccessibleWidget::rect(), *widget()), *widget());
 }
 
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>>

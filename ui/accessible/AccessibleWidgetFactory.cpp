@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -50,8 +51,12 @@ QAccessibleInterface* accessibleWidgetInterface(const QString&, QObject* object)
         return new AccessibleMenuBar(bar);
     if (auto* menu = qobject_cast<QMenu*>(object))
         return new AccessibleMenu(menu);
-    if (auto* buttons = qobject_cast<QDialogButtonBox*>(object))
+    if (auto* buttons = qobject_cast<QDialogButtonBox*>(object)) {
+        if (qobject_cast<QMessageBox*>(buttons->window()) &&
+            QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            return new AccessibleMessageButtons(buttons);
         return new AccessibleWidget(buttons, QAccessible::Grouping);
+    }
     // A plain widget that holds others, such as a window's client area.
     if (object->metaObject() == &QWidget::staticMetaObject)
         return new AccessibleWidget(static_cast<QWidget*>(object));

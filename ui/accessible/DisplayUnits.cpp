@@ -10,6 +10,7 @@
 // coordinates (QT_SCALE_FACTOR, the X screen's DPI), without the Wayland buffer scale that
 // QScreen::devicePixelRatio() multiplies in.
 #include <QtGui/private/qhighdpiscaling_p.h>
+#include <qpa/qplatformwindow.h>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
 #include <QtGui/qpa/qplatformwindow_p.h>
 
@@ -85,11 +86,12 @@ QPoint fromDisplayUnits(const QPoint& onScreen, const QWidget& widget) {
 }
 
 QRect asTheDisplayServerHasIt(const QRect& clientArea, const QWidget& window) {
-    if (!decoratedByQt(window))
+    if (!decoratedByQt(window) || !window.windowHandle()->handle())
         return clientArea;
-    // Qt's own decorations on Wayland are its frame margins; a server-side frame has none.
+    // Qt's own decorations on Wayland are its frame margins; a server-side frame has none. The
+    // platform window's margins and the shadows are both in native units, as clientArea is.
     QWindow& handle = *window.windowHandle();
-    return clientArea.marginsAdded(handle.frameMargins() - shadowsOf(handle));
+    return clientArea.marginsAdded(handle.handle()->frameMargins() - shadowsOf(handle));
 }
 
 } // namespace ui

@@ -22,7 +22,7 @@ QPoint fromDisplayUnits(const QPoint& onScreen, const QWidget& widget);
 // Where Qt draws a window's decorations itself (Wayland without server-side decorations), the
 // compositor's window, from which GNOME Shell's magnifier counts window coordinates, includes
 // Qt's title bar and borders, but Qt's bridge counts them from the client area inside.
-// A top-level window's rectangle (logical, on the screen) as the display server has the window:
+// A top-level window's rectangle (in the display server's unit) as the display server has it:
 // with the decorations Qt draws itself on Wayland, the client area alone everywhere else (X11,
 // and a compositor that decorates the window itself, where Qt has no frame margins).
 QRect asTheDisplayServerHasIt(const QRect& clientArea, const QWidget& window);

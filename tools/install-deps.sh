@@ -36,14 +36,14 @@ for package in "${packages[@]}"; do build+="${build:+, }$package"; done
 
 # dpkg-checkbuilddeps (dpkg-dev, in build-essential) names what is missing ("Unmet" in dpkg
 # 1.21, "unmet" in 1.22); before it is installed, or where it says nothing, everything is (less
-# what the nocheck profile leaves out).
+# what the nocheck profile leaves out), each package once.
 command -v dpkg-checkbuilddeps >/dev/null &&
     said=$(dpkg-checkbuilddeps "${profiles[@]}" -d "$build" "$tree/debian/control" 2>&1) && exit 0
 missing=$(printf '%s\n' "${said:-}" | sed -n 's/.*[Uu]nmet build dependencies: //p')
 [ -n "$missing" ] || missing=$(printf '%s' "$build" | tr ',' '\n' |
     sed "${profiles[*]:+/<!nocheck>/d}" |
     sed "$([[ "${profiles[*]}" == *pkg.vorlakin.gnome* ]] || echo '/<pkg.vorlakin.gnome>/d')" |
-    sed 's/ *<[^>]*>//; s/^ *//' | paste -s -d , |
+    sed 's/ *<[^>]*>//; s/^ *//' | awk '!seen[$0]++' | paste -s -d , |
     sed 's/,/, /g')
 
 sudo=""

@@ -341,7 +341,7 @@ private Q_SLOTS:
     }
 
     // Run at scale 1 and at 2 (see CMakeLists.txt), and on Wayland at output scales 1 and 2
-    // (tools/test-gnome.sh): extents are in the display server's own unit.
+    // (debian/tests/orca-gnome): extents are in the display server's own unit.
     void extentsAreInTheDisplayUnit() {
         const qreal scale = displayUnitsPerPixel(gameWindow(kMain));
         const auto onScreen = [scale](QWidget* widget) {

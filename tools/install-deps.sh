@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
 # Installs with apt (through sudo when not root) what is missing, saying what in one line; apt's
 # output goes to a log, whose end is shown when apt fails.
-#   install-deps.sh [--nocheck | --game] [--tests] [--gnome] [--recommends] [PACKAGE...]
+#   install-deps.sh [--nocheck | --game] [--tests | --all-tests] [--recommends] [PACKAGE...]
 #       build-essential and debian/control's Build-Depends (--nocheck: not the build's tests';
 #       --game: what builds the game, g++ and make but no debhelper), debian/tests/control's
-#       Depends (--tests), the GNOME test's profile pkg.vorlakin.gnome (--gnome), the game's
-#       Recommends (--recommends) and the packages named
+#       Depends (--tests: less the stanzas that may be skipped where they cannot be installed,
+#       the GNOME one; --all-tests: every stanza's), the game's Recommends (--recommends) and
+#       the packages named
 #   install-deps.sh --only PACKAGE...   just the packages named
 set -euo pipefail
 tree=$(cd "$(dirname "$0")/.." && pwd)
 
-# One field of every stanza of a control file, as one dependency list, less the package itself.
-field() { # FILE NAME
-    awk -v name="$2:" '/^[^ \t#]/ { on = index($0, name) == 1; sub(/^[^:]*:/, "") }
-        on && !/^#/ { print $0 "," }' "$1" | tr '\n,' ' \n' | sed 's/^ *//; s/ *$//' |
+# One field of a control file's stanzas, less those restricted to LEAVE_OUT, as one dependency
+# list, less the package itself.
+field() { # FILE NAME [LEAVE_OUT]
+    awk -v RS= -v name="$2:" -v leave="${3:+Restrictions:.*$3}" '{
+        gsub(/(^|\n)#[^\n]*/, ""); gsub(/\n[ \t]+/, " "); n = split($0, lines, "\n")
+        value = ""; for (i = 1; i <= n; i++) if (index(lines[i], name) == 1)
+            value = substr(lines[i], length(name) + 1)
+        for (i = 1; i <= n; i++) if (leave != "" && lines[i] ~ leave) value = ""
+        print value "," }' "$1" | tr '\n,' ' \n' | sed 's/^ *//; s/ *$//' |
         grep -v -x -e '@' -e '@builddeps@' -e '' | paste -s -d , | sed 's/,/, /g'
 }
 
@@ -24,8 +30,8 @@ while [ $# -gt 0 ]; do
     --nocheck) profiles=(-P nocheck) ;;
     --game) profiles=(-P nocheck) build="g++, make, $(field "$tree/debian/control" Build-Depends |
         sed 's/debhelper-compat[^,]*, //')" ;;
-    --gnome) profiles=(-P "${profiles[1]:+${profiles[1]},}pkg.vorlakin.gnome") ;;
-    --tests) build+=", $(field "$tree/debian/tests/control" Depends)" ;;
+    --tests) build+=", $(field "$tree/debian/tests/control" Depends skip-not-installable)" ;;
+    --all-tests) build+=", $(field "$tree/debian/tests/control" Depends)" ;;
     --recommends) build+=", $(field "$tree/debian/control" Recommends)" ;;
     *) packages+=("$1") ;;
     esac
@@ -42,7 +48,6 @@ command -v dpkg-checkbuilddeps >/dev/null &&
 missing=$(printf '%s\n' "${said:-}" | sed -n 's/.*[Uu]nmet build dependencies: //p')
 [ -n "$missing" ] || missing=$(printf '%s' "$build" | tr ',' '\n' |
     sed "${profiles[*]:+/<!nocheck>/d}" |
-    sed "$([[ "${profiles[*]}" == *pkg.vorlakin.gnome* ]] || echo '/<pkg.vorlakin.gnome>/d')" |
     sed 's/ *<[^>]*>//; s/^ *//' | awk '!seen[$0]++' | paste -s -d , |
     sed 's/,/, /g')
 

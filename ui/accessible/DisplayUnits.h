@@ -8,7 +8,7 @@ namespace ui {
 
 // FIXME(Qt 6.4-6.11): pinned by everyShowingObjectIsWhereItShows, extentsAreInTheDisplayUnit.
 // Qt's AT-SPI bridge reports extents in device-independent pixels, half the real size at 200 % on
-// X11 (tst_screen_reader_scaled, extentsAreInTheDisplayUnit, and on Wayland tools/test-gnome.sh).
+// X11 (tst_screen_reader_scaled, extentsAreInTheDisplayUnit; on Wayland debian/tests/orca-gnome).
 // Screen readers and magnifiers place what they show by the extents a program reports, in the
 // display server's own unit: the X screen's pixels on X11 (at any QT_SCALE_FACTOR or Xft.dpi),
 // the compositor's logical coordinates on Wayland (at any output scale; QT_SCALE_FACTOR on

@@ -11,7 +11,8 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = --installed ]; then
-    may_skip=${3:-}
+    may_skip=""
+    [ "${2:-}" != --may-skip ] || may_skip=${3:-}
     compgen -G 'build-deb/vorlakin_*.deb' >/dev/null || bash tools/package.sh || exit 1
     bash tools/install-deps.sh --only autopkgtest && rm -rf build-deb/autopkgtest || exit 1
     echo "Running debian/tests with autopkgtest on $(echo build-deb/vorlakin_*.deb), installed"
